@@ -1,0 +1,160 @@
+#include "Outline.h"
+#include "ItemArray.h"
+#include "Resources.h"
+#include <stdlib.h>
+#include <string.h>
+
+namespace {
+// Rectangles collected for a region, built with ExtCreateRegion in small
+// batches (it is quadratic in the rectangles it gets at once) that are then
+// joined pairwise.
+class RectList {
+public:
+    RectList() : m_rects(0), m_capacity(0), m_count(0), m_failed(false) {}
+    ~RectList() { free(m_rects); }
+    void Add(int left, int top, int right, int bottom) {
+        if (m_count == m_capacity && !GrowItemArray((void**)&m_rects, &m_capacity, sizeof(RECT), 256)) {
+            m_failed = true;
+            return;
+        }
+        RECT& r = m_rects[m_count++];
+        r.left = left; r.top = top; r.right = right; r.bottom = bottom;
+    }
+    RECT* At(DWORD i) { return &m_rects[i]; }
+    DWORD Count() const { return m_count; }
+    bool Failed() const { return m_failed; }
+    HRGN BuildRegion() {
+        if (m_failed) return 0;
+        if (m_count == 0) return CreateRectRgn(0, 0, 0, 0);
+        return Build(0, m_count);
+    }
+private:
+    HRGN Build(DWORD first, DWORD count) {
+        const DWORD kBatch = 64;
+        if (count <= kBatch) return Batch(first, count);
+        DWORD half = count / 2;
+        HRGN left = Build(first, half);
+        HRGN right = Build(first + half, count - half);
+        if (!left || !right) {
+            if (left) DeleteObject(left);
+            if (right) DeleteObject(right);
+            return 0;
+        }
+        CombineRgn(left, left, right, RGN_OR);
+        DeleteObject(right);
+        return left;
+    }
+    HRGN Batch(DWORD first, DWORD count) {
+        struct { RGNDATAHEADER header; RECT rects[64]; } data;
+        RECT bounds = m_rects[first];
+        for (DWORD i = 0; i < count; ++i) {
+            const RECT& r = m_rects[first + i];
+            data.rects[i] = r;
+            if (r.left < bounds.left) bounds.left = r.left;
+            if (r.top < bounds.top) bounds.top = r.top;
+            if (r.right > bounds.right) bounds.right = r.right;
+            if (r.bottom > bounds.bottom) bounds.bottom = r.bottom;
+        }
+        data.header.dwSize = sizeof(RGNDATAHEADER);
+        data.header.iType = RDH_RECTANGLES;
+        data.header.nCount = count;
+        data.header.nRgnSize = count * sizeof(RECT);
+        data.header.rcBound = bounds;
+        return ExtCreateRegion(0, sizeof(RGNDATAHEADER) + count * sizeof(RECT), (RGNDATA*)&data);
+    }
+    RECT* m_rects;
+    DWORD m_capacity;
+    DWORD m_count;
+    bool m_failed;
+};
+
+// Reads a bitmap as top-down 32-bit pixels (0x00RRGGBB). Null on failure;
+// the caller frees it.
+DWORD* ReadPixels(HDC dc, HBITMAP bitmap, int width, int height) {
+    DWORD* pixels = (DWORD*)malloc((size_t)width * height * 4);
+    if (!pixels) return 0;
+    BITMAPINFO info;
+    memset(&info, 0, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (GetDIBits(dc, bitmap, 0, height, pixels, &info, DIB_RGB_COLORS) != height) {
+        free(pixels);
+        return 0;
+    }
+    return pixels;
+}
+
+// The kept runs of one row: [start, end) pairs. Rows that keep the same runs
+// as the row above extend its rectangles downward instead of adding new ones.
+struct RowRuns {
+    int* bounds;
+    int count;  // number of ints used (two per run)
+};
+
+void FindKeptRuns(const DWORD* row, int imageWidth, int width, DWORD key, RowRuns* runs) {
+    runs->count = 0;
+    int x = 0;
+    int scanned = imageWidth < width ? imageWidth : width;
+    while (x < width) {
+        while (x < scanned && (row[x] & 0xFFFFFF) == key) ++x;
+        if (x >= width) break;
+        int start = x;
+        while (x < width && (x >= scanned || (row[x] & 0xFFFFFF) != key)) ++x;
+        runs->bounds[runs->count++] = start;
+        runs->bounds[runs->count++] = x;
+    }
+}
+
+bool SameRuns(const RowRuns& a, const RowRuns& b) {
+    return a.count == b.count && memcmp(a.bounds, b.bounds, a.count * sizeof(int)) == 0;
+}
+
+void AddRunRects(RectList& list, const RowRuns& runs, int top, int bottom) {
+    for (int i = 0; i < runs.count; i += 2) list.Add(runs.bounds[i], top, runs.bounds[i + 1], bottom);
+}
+}  // namespace
+
+HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF transparent) {
+    if (width <= 0 || height <= 0) return CreateRectRgn(0, 0, 0, 0);
+    int imageWidth = 0, imageHeight = 0;
+    // Without an image nothing matches, and GetPixel never reports a colour
+    // with its top byte set: the whole rectangle stays.
+    if (!bitmap || !MeasureBitmap(bitmap, &imageWidth, &imageHeight) || (transparent & 0xFF000000))
+        return CreateRectRgn(0, 0, width, height);
+
+    DWORD* pixels = ReadPixels(dc, bitmap, imageWidth, imageHeight);
+    int* storage = (int*)malloc(sizeof(int) * 2 * (width + 1) * 2);
+    if (!pixels || !storage) {
+        free(pixels);
+        free(storage);
+        return 0;
+    }
+    DWORD key = (GetRValue(transparent) << 16) | (GetGValue(transparent) << 8) | GetBValue(transparent);
+    RowRuns previous = {storage, 0}, current = {storage + 2 * (width + 1), 0};
+    RectList rects;
+    int bandTop = 0;
+    for (int y = 0; y < height; ++y) {
+        if (y < imageHeight) {
+            FindKeptRuns(pixels + (size_t)y * imageWidth, imageWidth, width, key, &current);
+        } else {
+            current.count = 2;
+            current.bounds[0] = 0;
+            current.bounds[1] = width;
+        }
+        if (y > 0 && !SameRuns(previous, current)) {
+            AddRunRects(rects, previous, bandTop, y);
+            bandTop = y;
+        }
+        RowRuns swap = previous;
+        previous = current;
+        current = swap;
+    }
+    AddRunRects(rects, previous, bandTop, height);
+    free(pixels);
+    free(storage);
+    return rects.BuildRegion();
+}

@@ -1,0 +1,411 @@
+// Host check of the Microsoft-ABI Tessaro.dll: a program built the way a
+// Visual C++ host is (Microsoft C++ ABI, msvcrt, linked against Tessaro.lib)
+// that loads the DLL and drives its classes from outside.
+//
+// Checks that the DLL exports Microsoft-mangled names, that each exported
+// class it knows constructs, creates a window, paints and destroys through the
+// import library, that a host subclass's overrides are reached by real window
+// messages with the library's result rule, and that creating and destroying
+// windows in a loop leaks neither heap memory, windows nor Pixorel handles.
+//
+// The last line of output is "N passed, N failed"; the exit code is the
+// number of failures (capped at 100).
+#include <windows.h>
+#include <stdio.h>
+#include <string.h>
+#include "Tessaro.h"
+#include "Pixorel.h"
+
+static int passed = 0;
+static int failed = 0;
+
+static void Check(bool ok, const char* what, int line) {
+    if (ok) {
+        ++passed;
+        printf("ok   %s\n", what);
+    } else {
+        ++failed;
+        printf("FAIL %s (host_check.cpp:%d)\n", what, line);
+    }
+    fflush(stdout);
+}
+#define CHECK(condition, what) Check((condition), (what), __LINE__)
+
+// ---------------------------------------------------------------------------
+// This program's own start-up: a static object is constructed before main.
+
+static int staticConstructed = 0;
+struct StaticProbe {
+    StaticProbe() { staticConstructed = 1; }
+};
+static StaticProbe staticProbe;
+
+// ---------------------------------------------------------------------------
+// The skin the controls draw: a plain 24-bit BMP (a one-image skin), a blue
+// block on a magenta (transparent) ground.
+
+static const int kSkinWidth = 16;
+static const int kSkinHeight = 12;
+static const COLORREF kTransparent = RGB(255, 0, 255);
+static char skinPath[MAX_PATH];
+
+static bool WriteSkin() {
+    char folder[MAX_PATH];
+    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "tsk", 0, skinPath)) return false;
+    const int rowBytes = kSkinWidth * 3;  // 48: already a multiple of 4
+    const int pixelBytes = rowBytes * kSkinHeight;
+    unsigned char file[54 + rowBytes * kSkinHeight];
+    memset(file, 0, sizeof file);
+    BITMAPFILEHEADER* header = (BITMAPFILEHEADER*)file;
+    header->bfType = 0x4D42;
+    header->bfSize = sizeof file;
+    header->bfOffBits = 54;
+    BITMAPINFOHEADER* info = (BITMAPINFOHEADER*)(file + 14);
+    info->biSize = sizeof *info;
+    info->biWidth = kSkinWidth;
+    info->biHeight = kSkinHeight;
+    info->biPlanes = 1;
+    info->biBitCount = 24;
+    info->biSizeImage = pixelBytes;
+    for (int y = 0; y < kSkinHeight; ++y) {
+        for (int x = 0; x < kSkinWidth; ++x) {
+            unsigned char* p = file + 54 + y * rowBytes + x * 3;  // B, G, R
+            bool inside = x >= 2 && x < kSkinWidth - 2 && y >= 2 && y < kSkinHeight - 2;
+            p[0] = 255;
+            p[1] = 0;
+            p[2] = inside ? 0 : 255;
+        }
+    }
+    HANDLE f = CreateFileA(skinPath, GENERIC_WRITE, 0, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(f, file, sizeof file, &written, 0);
+    CloseHandle(f);
+    return ok && written == sizeof file;
+}
+
+static LOGFONTA SkinFont() {
+    LOGFONTA font;
+    memset(&font, 0, sizeof font);
+    font.lfHeight = -12;
+    lstrcpyA(font.lfFaceName, "Tahoma");
+    return font;
+}
+
+// ---------------------------------------------------------------------------
+// The exported classes this check knows. Each entry names the class and makes
+// one object through its exported constructor; fromSkin says the control
+// takes its size from the skin when created with -1 x -1.
+
+typedef CUIWindow* (*MakeObject)();
+
+struct ClassCase {
+    const char* name;
+    MakeObject make;
+    bool fromSkin;
+};
+
+static char kText[] = "Tessaro";
+static const UINT kFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+static const BITMAPLISTID kFrames = {1, 1, 1, 1, 1};
+
+static const ClassCase kClasses[] = {
+    {"CUIWindow", []() -> CUIWindow* { return new CUIWindow((char*)"TESSARO MSVC CHECK"); }, false},
+    {"CBitmapWindow", []() -> CUIWindow* {
+         return new CBitmapWindow(skinPath, 1, 1, 1, SkinFont(), kText, RGB(0, 0, 0), kFormat);
+     }, true},
+    // Add each control here once the library builds it, e.g.:
+    // {"CBitmapButton", []() -> CUIWindow* {
+    //      return new CBitmapButton(skinPath, 1, 1, 1, 1, 1, SkinFont(), kText, 0, kFormat);
+    //  }, true},
+    // {"CChckRadBitmapButton", []() -> CUIWindow* {
+    //      return new CChckRadBitmapButton(skinPath, 1, 1, 1, 1, 1, SkinFont(), kText, 0, kFormat);
+    //  }, true},
+    // {"CMultiBitmapWindow", []() -> CUIWindow* {
+    //      return new CMultiBitmapWindow(skinPath, 1, 1, 1, SkinFont());
+    //  }, true},
+    // {"CMultiBitmapButton", []() -> CUIWindow* {
+    //      return new CMultiBitmapButton(skinPath, kFrames, SkinFont());
+    //  }, true},
+};
+static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
+
+// ---------------------------------------------------------------------------
+// The export table of the loaded Tessaro.dll, read from its PE headers.
+
+static bool Exports(const char* name) {
+    const BYTE* base = (const BYTE*)GetModuleHandleA("Tessaro.dll");
+    if (!base) return false;
+    const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)base;
+    const IMAGE_NT_HEADERS32* nt = (const IMAGE_NT_HEADERS32*)(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (!dir.VirtualAddress) return false;
+    const IMAGE_EXPORT_DIRECTORY* exports = (const IMAGE_EXPORT_DIRECTORY*)(base + dir.VirtualAddress);
+    const DWORD* names = (const DWORD*)(base + exports->AddressOfNames);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+        if (strcmp((const char*)(base + names[i]), name) == 0) return true;
+    }
+    return false;
+}
+
+// Counts exported names starting with a prefix.
+static int ExportsStartingWith(const char* prefix) {
+    const BYTE* base = (const BYTE*)GetModuleHandleA("Tessaro.dll");
+    if (!base) return 0;
+    const IMAGE_NT_HEADERS32* nt = (const IMAGE_NT_HEADERS32*)(base + ((const IMAGE_DOS_HEADER*)base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (!dir.VirtualAddress) return 0;
+    const IMAGE_EXPORT_DIRECTORY* exports = (const IMAGE_EXPORT_DIRECTORY*)(base + dir.VirtualAddress);
+    const DWORD* names = (const DWORD*)(base + exports->AddressOfNames);
+    int count = 0;
+    size_t length = strlen(prefix);
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+        if (strncmp((const char*)(base + names[i]), prefix, length) == 0) ++count;
+    }
+    return count;
+}
+
+static void CheckExports() {
+    CHECK(Exports("??0CUIWindow@@QAE@XZ"), "exports CUIWindow::CUIWindow() as ??0CUIWindow@@QAE@XZ");
+    CHECK(Exports("?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z"),
+          "exports CUIWindow::Create as a virtual __thiscall member");
+    CHECK(Exports("?GetThis@CUIWindow@@SAPAV1@PAUHWND__@@@Z"), "exports static CUIWindow::GetThis");
+    CHECK(Exports("?GetBitmapSize@@YAHPBDPAH1HHH@Z"), "exports GetBitmapSize as a __cdecl C++ function");
+    CHECK(ExportsStartingWith("_Z") == 0, "exports no GCC-mangled (_Z) names");
+    for (int i = 0; i < kClassCount; ++i) {
+        char name[128], what[200];
+        sprintf(name, "??1%s@@UAE@XZ", kClasses[i].name);
+        sprintf(what, "exports the virtual destructor %s", name);
+        CHECK(Exports(name), what);
+        sprintf(name, "??_7%s@@6B@", kClasses[i].name);
+        sprintf(what, "exports the vftable %s", name);
+        CHECK(Exports(name), what);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Leak measures: bytes in use on every heap of the process, windows of this
+// thread (the host window's children and top-level windows), Pixorel handles.
+
+static SIZE_T HeapBytesInUse() {
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    if (count > 64) count = 64;
+    SIZE_T total = 0;
+    for (DWORD i = 0; i < count; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry;
+        entry.lpData = 0;
+        while (HeapWalk(heaps[i], &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+        }
+        HeapUnlock(heaps[i]);
+    }
+    return total;
+}
+
+static BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*(int*)count;
+    return TRUE;
+}
+
+static int WindowCount(HWND host) {
+    int count = 0;
+    EnumChildWindows(host, CountWindow, (LPARAM)&count);
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, (LPARAM)&count);
+    return count;
+}
+
+static bool PixorelIdle() {
+    int readers = -1, bitmaps = -1;
+    PixorelOpenCounts(&readers, &bitmaps);
+    return readers == 0 && bitmaps == 0;
+}
+
+static void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+static HINSTANCE instance;
+
+// One life of an object: construct, Create a child window, paint, destroy the
+// window, delete through the base pointer (the virtual destructor).
+static bool OneLife(const ClassCase& c, HWND host, int id) {
+    CUIWindow* object = c.make();
+    if (!object) return false;
+    int size = c.fromSkin ? -1 : 40;
+    bool ok = object->Create("", WS_CHILD | WS_VISIBLE, 4, 4, size, size, instance, host, id, kTransparent,
+                             0, 0, 0, SW_SHOW) == 1;
+    HWND hwnd = object->GetWindowHandle();
+    ok = ok && hwnd && IsWindow(hwnd) && CUIWindow::GetThis(hwnd) == object;
+    if (hwnd) {
+        RedrawWindow(hwnd, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages();
+        DestroyWindow(hwnd);
+        ok = ok && !IsWindow(hwnd);
+    }
+    delete object;
+    return ok;
+}
+
+static void CheckClass(const ClassCase& c, HWND host) {
+    char what[200];
+
+    CUIWindow* object = c.make();
+    int size = c.fromSkin ? -1 : 40;
+    int created = object->Create("", WS_CHILD | WS_VISIBLE, 4, 4, size, size, instance, host, 21, kTransparent,
+                                 0, 0, 0, SW_SHOW);
+    HWND hwnd = object->GetWindowHandle();
+    sprintf(what, "%s: Create returns 1 and makes a child window bound to the object", c.name);
+    CHECK(created == 1 && hwnd && GetParent(hwnd) == host && CUIWindow::GetThis(hwnd) == object, what);
+    sprintf(what, "%s: GetIDWindow returns the id given to Create", c.name);
+    CHECK(object->GetIDWindow() == 21, what);
+    RECT r = {0, 0, 0, 0};
+    if (hwnd) GetWindowRect(hwnd, &r);
+    int wantWidth = c.fromSkin ? kSkinWidth : 40, wantHeight = c.fromSkin ? kSkinHeight : 40;
+    sprintf(what, "%s: window is %dx%d (got %ldx%ld)", c.name, wantWidth, wantHeight, r.right - r.left,
+            r.bottom - r.top);
+    CHECK(r.right - r.left == wantWidth && r.bottom - r.top == wantHeight, what);
+    if (hwnd) {
+        RedrawWindow(hwnd, 0, 0, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages();
+        DestroyWindow(hwnd);
+    }
+    sprintf(what, "%s: DestroyWindow leaves no window and no handle in the object", c.name);
+    CHECK(hwnd && !IsWindow(hwnd) && object->GetWindowHandle() == 0, what);
+    delete object;
+
+    // Leaks: a few lives first so that lazily made state (window classes,
+    // fonts, Wine's caches) exists, then many more must not grow anything.
+    const int kWarmUp = 10, kRounds = 150;
+    bool allOk = true;
+    for (int i = 0; i < kWarmUp; ++i) allOk = OneLife(c, host, 100 + i) && allOk;
+    SIZE_T heapBefore = HeapBytesInUse();
+    int windowsBefore = WindowCount(host);
+    for (int i = 0; i < kRounds; ++i) allOk = OneLife(c, host, 200 + i) && allOk;
+    PumpMessages();
+    SIZE_T heapAfter = HeapBytesInUse();
+    int windowsAfter = WindowCount(host);
+    long growth = (long)heapAfter - (long)heapBefore;
+
+    sprintf(what, "%s: %d create/destroy rounds all succeed", c.name, kRounds);
+    CHECK(allOk, what);
+    sprintf(what, "%s: no windows left behind (%d before, %d after)", c.name, windowsBefore, windowsAfter);
+    CHECK(windowsAfter == windowsBefore, what);
+    sprintf(what, "%s: Pixorel has no reader or bitmap open afterwards", c.name);
+    CHECK(PixorelIdle(), what);
+    // A leak of one small block per round shows as at least kRounds * 8 bytes.
+    sprintf(what, "%s: heap in use grows by less than %d bytes over %d rounds (grew %ld)", c.name,
+            kRounds * 8, kRounds, growth);
+    CHECK(growth < kRounds * 8, what);
+}
+
+// ---------------------------------------------------------------------------
+// A host subclass: its overrides must be what the library's window procedure
+// calls, and their results must come back as the library's rule says.
+
+class ProbeWindow : public CUIWindow {
+public:
+    ProbeWindow() : CUIWindow((char*)"TESSARO MSVC PROBE"), creates(0), downs(0), ups(0), moves(0), keys(0),
+                    destroys(0), handleAtDestroy(0), lastKeys(0), lastPoint(0) {}
+    int OnCreate(HWND hwnd, UINT wParam, LPARAM lParam) {
+        ++creates;
+        return CUIWindow::OnCreate(hwnd, wParam, lParam);
+    }
+    int OnLButtonDown(UINT wParam, LPARAM lParam) {
+        ++downs;
+        lastKeys = wParam;
+        lastPoint = lParam;
+        return 1;
+    }
+    int OnLButtonUp(UINT wParam, LPARAM lParam) {
+        ++ups;
+        return 0;
+    }
+    int OnMouseMove(UINT wParam, LPARAM lParam) {
+        ++moves;
+        return 1;
+    }
+    int OnKeyDown(UINT wParam, LPARAM lParam) {
+        ++keys;
+        return wParam == VK_RETURN ? 1 : 0;
+    }
+    LRESULT OnNcHitTest(UINT wParam, LPARAM lParam) { return HTCAPTION; }
+    int OnDestroy() {
+        ++destroys;
+        int result = CUIWindow::OnDestroy();
+        handleAtDestroy = GetWindowHandle();
+        return result;
+    }
+
+    int creates, downs, ups, moves, keys, destroys;
+    HWND handleAtDestroy;
+    UINT lastKeys;
+    LPARAM lastPoint;
+};
+
+static void CheckSubclass(HWND host) {
+    ProbeWindow* probe = new ProbeWindow;
+    int created = probe->Create("probe", WS_CHILD | WS_VISIBLE, 0, 0, 60, 30, instance, host, 7, 0, 0, 0, 0,
+                                SW_SHOW);
+    HWND hwnd = probe->GetWindowHandle();
+    CHECK(created == 1 && hwnd && CUIWindow::GetThis(hwnd) == probe, "subclass: Create makes a bound window");
+    CHECK(probe->creates == 1, "subclass: the OnCreate override runs once during Create");
+
+    LRESULT down = SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+    CHECK(probe->downs == 1 && probe->lastKeys == MK_LBUTTON && probe->lastPoint == MAKELPARAM(5, 6),
+          "subclass: WM_LBUTTONDOWN reaches the override with its wParam and lParam");
+    CHECK(down == 0, "subclass: handler returning 1 makes the message result 0");
+    LRESULT up = SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+    CHECK(probe->ups == 1 && up == -1, "subclass: WM_LBUTTONUP handler returning 0 makes the result -1");
+    LRESULT move = SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    CHECK(probe->moves == 1 && move == 0, "subclass: WM_MOUSEMOVE reaches the override, result 0");
+    LRESULT enter = SendMessageA(hwnd, WM_KEYDOWN, VK_RETURN, 0);
+    LRESULT other = SendMessageA(hwnd, WM_KEYDOWN, 'A', 0);
+    CHECK(probe->keys == 2 && enter == 0 && other == -1, "subclass: WM_KEYDOWN results follow the handler (0 / -1)");
+    LRESULT hit = SendMessageA(hwnd, WM_NCHITTEST, 0, 0);
+    CHECK(hit == HTCAPTION, "subclass: WM_NCHITTEST returns the override's value itself");
+
+    DestroyWindow(hwnd);
+    CHECK(probe->destroys == 1 && probe->handleAtDestroy == 0 && probe->GetWindowHandle() == 0,
+          "subclass: DestroyWindow reaches OnDestroy, whose base clears the handle");
+    delete probe;
+}
+
+// ---------------------------------------------------------------------------
+
+int main(int, char**) {
+    instance = GetModuleHandleA(0);
+    CHECK(staticConstructed == 1, "the program's static objects are constructed before main");
+    CHECK(WriteSkin(), "writes a one-image BMP skin to the temporary folder");
+
+    CheckExports();
+
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.lpszClassName = "TessaroMsvcHost";
+    RegisterClassA(&wc);
+    HWND host = CreateWindowExA(0, "TessaroMsvcHost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, 0, 0,
+                                instance, 0);
+    CHECK(host != 0, "creates the host's parent window");
+    ShowWindow(host, SW_SHOWNOACTIVATE);
+    PumpMessages();
+
+    CheckSubclass(host);
+    for (int i = 0; i < kClassCount; ++i) CheckClass(kClasses[i], host);
+    CHECK(PixorelIdle(), "no Pixorel reader or bitmap is open at the end");
+
+    DestroyWindow(host);
+    DeleteFileA(skinPath);
+    printf("%d passed, %d failed\n", passed, failed);
+    fflush(stdout);
+    return failed > 100 ? 100 : failed;
+}
