@@ -124,6 +124,9 @@ public:
 protected:
     int m_nMouseOverID;
     int m_nPushedID;
+
+private:
+    int PointInside(LPARAM lParam);
 };
 
 class TESSARO_API CChckRadBitmapButton : public CBitmapWindow {
@@ -190,6 +193,8 @@ protected:
 
 private:
     int CreateBitmapList(__int64* error);
+    MULTIBITMAPITEM* FindItem(int itemID, DWORD* index);
+    void CopyListFrom(const CMultiBitmapWindow& other);
 };
 
 class TESSARO_API CMultiBitmapButton : public CBitmapButton {
@@ -212,6 +217,8 @@ protected:
 
 private:
     int CreateBitmapList(__int64* error);
+    MULTIBUTTONITEM* FindItem(int itemID, DWORD* index);
+    void CopyListFrom(const CMultiBitmapButton& other);
 };
 
 #endif

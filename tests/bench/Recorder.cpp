@@ -5,7 +5,18 @@
 
 namespace {
 const char kRecorderClass[] = "TESSARO TEST RECORDER";
-bool g_dispatchingPosted = false;
+// The posted message being dispatched right now: anything else that reaches
+// a recorder meanwhile was sent.
+const MSG* g_posted = nullptr;
+
+// Dispatches a message retrieved from the queue (so it was posted).
+void DispatchPosted(const MSG& m) {
+    const MSG* outer = g_posted;
+    g_posted = &m;
+    TranslateMessage(&m);
+    DispatchMessageA(&m);
+    g_posted = outer;
+}
 
 bool IsRecorded(UINT msg) {
     switch (msg) {
@@ -35,10 +46,7 @@ void Settle(int ms) {
     DWORD end = GetTickCount() + ms;
     MSG m;
     do {
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchPosted(m);
         if (ms > 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     } while (ms > 0 && (int)(end - GetTickCount()) > 0);
 }
@@ -66,7 +74,9 @@ Recorder::~Recorder() {
 LRESULT CALLBACK Recorder::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Recorder* self = (Recorder*)GetWindowLongPtrA(hwnd, 0);
     if (self && IsRecorded(msg)) {
-        self->m_log.push_back({hwnd, msg, wParam, lParam, g_dispatchingPosted ? kPosted : kSent});
+        bool posted = g_posted && g_posted->hwnd == hwnd && g_posted->message == msg && g_posted->wParam == wParam &&
+                      g_posted->lParam == lParam;
+        self->m_log.push_back({hwnd, msg, wParam, lParam, posted ? kPosted : kSent});
         if (msg == WM_MOVING && lParam) {
             RECT r = *(RECT*)lParam;
             self->movingRects.push_back(r);
@@ -82,18 +92,7 @@ LRESULT CALLBACK Recorder::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 void Recorder::Drain() {
     // A separator sent first tells what happened synchronously from what was posted.
     SendMessageA(m_hwnd, WM_APP, 0, 0);
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-        bool mine = m.hwnd == m_hwnd && IsRecorded(m.message);
-        if (mine) {
-            g_dispatchingPosted = true;
-            DispatchMessageA(&m);
-            g_dispatchingPosted = false;
-        } else {
-            TranslateMessage(&m);
-            DispatchMessageA(&m);
-        }
-    }
+    Settle(0);
 }
 
 std::vector<Record> Recorder::Only(UINT msg) const {
