@@ -9,10 +9,7 @@
 // The component half of this class's error codes.
 static const DWORD kComponent = 0x00090002;
 
-// Writes a failure code into the host's error slot, when it gave one.
-static void ReportError(__int64* error, DWORD code) {
-    if (error) *error = (__int64)(((unsigned __int64)kComponent << 32) | code);
-}
+static void ReportError(__int64* error, DWORD code) { WriteErrorSlot(error, kComponent, code); }
 
 CMultiBitmapButton::CMultiBitmapButton(char* bitmapFile, BITMAPLISTID frames, LOGFONTA font)
     : CBitmapButton(bitmapFile, frames.nRegionID, frames.nNormalID, frames.nDisableID, frames.nMouseOverID,
@@ -41,14 +38,10 @@ CMultiBitmapButton& CMultiBitmapButton::operator=(const CMultiBitmapButton& othe
     return *this;
 }
 
-// Replaces this object's list by a copy of its own of the other's list. When
-// memory runs out the list is left empty rather than shared.
+// The copy owns a list of its own.
 void CMultiBitmapButton::CopyListFrom(const CMultiBitmapButton& other) {
-    free(m_pBitmapList);
-    m_pBitmapList =
-        (MULTIBUTTONITEM*)CopyItemArray(other.m_pBitmapList, other.m_dwBitmapListSize, sizeof(MULTIBUTTONITEM));
-    m_dwBitmapListSize = m_pBitmapList ? other.m_dwBitmapListSize : 0;
-    m_dwBitmapCount = m_pBitmapList ? other.m_dwBitmapCount : 0;
+    ReplaceWithCopy(&m_pBitmapList, &m_dwBitmapListSize, &m_dwBitmapCount, other.m_pBitmapList,
+                    other.m_dwBitmapListSize, other.m_dwBitmapCount);
 }
 
 CMultiBitmapButton::~CMultiBitmapButton() { free(m_pBitmapList); }
@@ -63,14 +56,8 @@ int CMultiBitmapButton::CreateBitmapList(__int64* error) {
     return 1;
 }
 
-// The first item in use that has the ID, and its index; null when none has.
 MULTIBUTTONITEM* CMultiBitmapButton::FindItem(int itemID, DWORD* index) {
-    for (DWORD i = 0; i < m_dwBitmapCount; ++i) {
-        if (m_pBitmapList[i].nID != itemID) continue;
-        if (index) *index = i;
-        return &m_pBitmapList[i];
-    }
-    return 0;
+    return FindItemById(m_pBitmapList, m_dwBitmapCount, itemID, index);
 }
 
 int CMultiBitmapButton::SetBitmap(BITMAPLISTID frames, char* text, DWORD textColor, int itemID, __int64* error) {

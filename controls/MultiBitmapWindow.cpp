@@ -9,10 +9,7 @@
 // The component half of this class's error codes.
 static const DWORD kComponent = 0x00090001;
 
-// Writes a failure code into the host's error slot, when it gave one.
-static void ReportError(__int64* error, DWORD code) {
-    if (error) *error = (__int64)(((unsigned __int64)kComponent << 32) | code);
-}
+static void ReportError(__int64* error, DWORD code) { WriteErrorSlot(error, kComponent, code); }
 
 CMultiBitmapWindow::CMultiBitmapWindow()
     : CBitmapWindow(), m_dwBitmapListSize(0), m_dwBitmapCount(0), m_pBitmapList(0) {
@@ -45,14 +42,10 @@ CMultiBitmapWindow& CMultiBitmapWindow::operator=(const CMultiBitmapWindow& othe
     return *this;
 }
 
-// Replaces this object's list by a copy of its own of the other's list. When
-// memory runs out the list is left empty rather than shared.
+// The copy owns a list of its own.
 void CMultiBitmapWindow::CopyListFrom(const CMultiBitmapWindow& other) {
-    free(m_pBitmapList);
-    m_pBitmapList =
-        (MULTIBITMAPITEM*)CopyItemArray(other.m_pBitmapList, other.m_dwBitmapListSize, sizeof(MULTIBITMAPITEM));
-    m_dwBitmapListSize = m_pBitmapList ? other.m_dwBitmapListSize : 0;
-    m_dwBitmapCount = m_pBitmapList ? other.m_dwBitmapCount : 0;
+    ReplaceWithCopy(&m_pBitmapList, &m_dwBitmapListSize, &m_dwBitmapCount, other.m_pBitmapList,
+                    other.m_dwBitmapListSize, other.m_dwBitmapCount);
 }
 
 CMultiBitmapWindow::~CMultiBitmapWindow() { free(m_pBitmapList); }
@@ -67,14 +60,8 @@ int CMultiBitmapWindow::CreateBitmapList(__int64* error) {
     return 1;
 }
 
-// The first item in use that has the ID, and its index; null when none has.
 MULTIBITMAPITEM* CMultiBitmapWindow::FindItem(int itemID, DWORD* index) {
-    for (DWORD i = 0; i < m_dwBitmapCount; ++i) {
-        if (m_pBitmapList[i].nID != itemID) continue;
-        if (index) *index = i;
-        return &m_pBitmapList[i];
-    }
-    return 0;
+    return FindItemById(m_pBitmapList, m_dwBitmapCount, itemID, index);
 }
 
 int CMultiBitmapWindow::SetBitmap(BITMAPLISTID frames, char* text, DWORD textColor, int itemID, __int64* error) {
