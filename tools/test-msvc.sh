@@ -29,3 +29,11 @@ if [ -n "$problem" ]; then
   exit 1
 fi
 echo "msvc host check: $closing"
+
+# The minimal example host, built in Microsoft mode against the installed
+# headers and Tessaro.lib, runs and closes itself.
+if ! (cd "$build/bin" && timeout 120 wine minimal.exe --auto-close >/dev/null 2>&1); then
+  echo "test-msvc: FAILED: the Microsoft-mode example host did not run" >&2
+  exit 1
+fi
+echo "msvc example host: built against the installed package and ran"
