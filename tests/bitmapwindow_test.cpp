@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
@@ -192,8 +193,18 @@ TEST_F(BitmapWindowTest, DraggingAChildMovesTheTopWindowThroughEveryParent) {
     Skin skin;
     Recorder top(nullptr, 200, 150, 300, 200);
     top.moveOnMoving = true;
-    CBitmapWindow middle((char*)skin.path.c_str(), -1, 2, 3, TestFont(), (char*)"", 0, 0);
+    // The middle window records the request that reaches it on the way up.
+    struct Middle : CBitmapWindow {
+        using CBitmapWindow::CBitmapWindow;
+        std::vector<RECT> requests;
+        int OnMoving(UINT w, LPARAM l) override {
+            requests.push_back(*(RECT*)l);
+            return CBitmapWindow::OnMoving(w, l);
+        }
+    } middle((char*)skin.path.c_str(), -1, 2, 3, TestFont(), (char*)"", 0, 0);
     ASSERT_TRUE(CreateChild(middle, top.hwnd(), 20, 20, 200, 150));
+    RECT middleBefore;
+    GetWindowRect(middle.GetWindowHandle(), &middleBefore);
     CBitmapWindow inner((char*)skin.path.c_str(), -1, 2, 3, TestFont(), (char*)"", 0, 0);
     ASSERT_TRUE(CreateChild(inner, middle.GetWindowHandle(), 30, 30));
     HWND h = inner.GetWindowHandle();
@@ -203,6 +214,9 @@ TEST_F(BitmapWindowTest, DraggingAChildMovesTheTopWindowThroughEveryParent) {
     MouseDown(h, 10, 10);
     EXPECT_EQ(h, GetCapture());
     MouseMove(h, 15, 7, MK_LBUTTON);
+    ASSERT_EQ(1u, middle.requests.size()) << "the request passes through the middle window";
+    EXPECT_EQ(middleBefore.left + 5, middle.requests[0].left);
+    EXPECT_EQ(middleBefore.top - 3, middle.requests[0].top);
     ASSERT_EQ(1u, top.movingRects.size());
     RECT r = top.movingRects[0];
     EXPECT_EQ(before.left + 5, r.left);

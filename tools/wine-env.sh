@@ -3,8 +3,7 @@
 # own, and stops both on exit whatever happens.
 #   source tools/wine-env.sh BUILD_DIR
 
-wine_env_build="$1"
-export WINEPREFIX="$(cd "$wine_env_build" && pwd)/wineprefix"
+wine_env_build="$(cd "$1" && pwd)"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
 
@@ -22,9 +21,25 @@ wine_env_stop() {
   if [ -n "${wine_env_xvfb_pid:-}" ]; then kill "$wine_env_xvfb_pid" 2>/dev/null || true; wait "$wine_env_xvfb_pid" 2>/dev/null || true; fi
 }
 
+# A prefix of the build's own that no other run holds: each run locks its
+# prefix for as long as it lives, and takes the next one when it is held.
+wine_env_take_prefix() {
+  local n prefix
+  for n in "" -2 -3 -4 -5 -6 -7 -8; do
+    prefix="$wine_env_build/wineprefix$n"
+    exec {wine_env_lock_fd}>"$prefix.lock"
+    if flock -n "$wine_env_lock_fd"; then
+      export WINEPREFIX="$prefix"
+      return 0
+    fi
+    exec {wine_env_lock_fd}>&-
+  done
+  echo "every Wine prefix under $wine_env_build is in use" >&2
+  return 1
+}
+
 wine_env_start() {
-  # A prefix that another wineserver is serving belongs to someone else.
-  if [ -d "$WINEPREFIX" ] && pgrep -f "wineserver.*" >/dev/null 2>&1 && wineserver -k0 2>/dev/null; then :; fi
+  wine_env_take_prefix
   local display
   display=$(wine_env_free_display) || { echo "no free X display" >&2; return 1; }
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
