@@ -7,6 +7,17 @@
 // a list so ReleaseBitmapHandle refuses anything else. One critical section
 // guards both tables; decoding runs outside it, with the reader pinned by a
 // reference count so a concurrent UnInitReader cannot unmap it underneath.
+//
+// Painting opens a reader and decodes an image on every paint, so decoded
+// images are kept in a small cache: the last kMaxCachedImages images, at most
+// kCacheBudget bytes, keyed by the file's identity (full path, size, creation
+// and last-write time) and the image number, as 32-bit top-down pixels ready
+// for SetDIBits. Files known to be skins are remembered under the same
+// identity, so InitReader on such a file opens nothing: its reader maps the
+// file only if an image it is asked for is not cached. A file that is
+// rewritten gets a new identity and is read again. The cache holds no file
+// handle, mapping or bitmap; every CreateBitmapHandle still makes a new
+// bitmap, and releasing it leaves the cache alone. g_lock guards the cache.
 #include <windows.h>
 #include <stdlib.h>
 #include <string.h>
@@ -17,13 +28,40 @@
 
 namespace {
 
+// What tells one version of a file from another.
+struct FileKey {
+    char* path;  // full path, compared without regard to case
+    ULONGLONG size;
+    FILETIME created;
+    FILETIME written;
+};
+
 struct Reader {
-    HANDLE file;
+    HANDLE file;     // these three are 0 when the file was known already
     HANDLE mapping;
     const uint8_t* view;
     pixorel::SkinTable table;
+    FileKey key;
     LONG refs;  // 1 while open, +1 per decode in progress
 };
+
+struct CachedImage {
+    CachedImage* next;  // most recently used first
+    FileKey key;
+    int index;
+    int width, height;
+    uint32_t* pixels;   // width * height, top row first
+    LONG refs;          // 1 while in the cache, +1 per copy in progress
+};
+
+struct KnownFile {
+    KnownFile* next;    // most recently used first
+    FileKey key;
+};
+
+const int kMaxCachedImages = 32;
+const size_t kCacheBudget = 32u * 1024u * 1024u;
+const int kMaxKnownFiles = 32;
 
 struct Slot {
     Reader* reader;    // 0 when the slot is free
@@ -39,12 +77,197 @@ int g_openReaders = 0;
 HBITMAP* g_bitmaps = 0;
 int g_bitmapCount = 0;
 int g_bitmapCapacity = 0;
+CachedImage* g_images = 0;
+int g_imageCount = 0;
+size_t g_imageBytes = 0;
+KnownFile* g_files = 0;
+int g_fileCount = 0;
 
 void CloseReader(Reader* r) {
-    UnmapViewOfFile(r->view);
-    CloseHandle(r->mapping);
-    CloseHandle(r->file);
+    if (r->view) UnmapViewOfFile(r->view);
+    if (r->mapping) CloseHandle(r->mapping);
+    if (r->file) CloseHandle(r->file);
+    free(r->key.path);
     free(r);
+}
+
+bool SameKey(const FileKey& a, const FileKey& b) {
+    return a.size == b.size && CompareFileTime(&a.written, &b.written) == 0 &&
+           CompareFileTime(&a.created, &b.created) == 0 && lstrcmpiA(a.path, b.path) == 0;
+}
+
+char* CopyText(const char* text) {
+    size_t n = strlen(text) + 1;
+    char* copy = (char*)malloc(n);
+    if (copy) memcpy(copy, text, n);
+    return copy;
+}
+
+// The identity of the file at `path` as it is now, without opening it.
+// The caller frees key->path.
+bool KeyOfPath(const char* path, FileKey* key) {
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path, MAX_PATH, full, 0);
+    if (n == 0 || n >= MAX_PATH) return false;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(full, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    key->size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
+    key->created = data.ftCreationTime;
+    key->written = data.ftLastWriteTime;
+    key->path = CopyText(full);
+    return key->path != 0;
+}
+
+// The identity of an open file, for the path it was opened by.
+// (GetFileInformationByHandle is avoided: under Wine on qemu-i386 repeated
+// calls corrupt the process.)
+bool KeyOfHandle(HANDLE file, const char* path, FileKey* key) {
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path, MAX_PATH, full, 0);
+    LARGE_INTEGER size;
+    FILETIME accessed;
+    if (n == 0 || n >= MAX_PATH || !GetFileSizeEx(file, &size) ||
+        !GetFileTime(file, &key->created, &accessed, &key->written))
+        return false;
+    key->size = (ULONGLONG)size.QuadPart;
+    key->path = CopyText(full);
+    return key->path != 0;
+}
+
+void FreeImage(CachedImage* c) {
+    free(c->key.path);
+    free(c->pixels);
+    free(c);
+}
+
+// Caller holds g_lock. Drops the cache's own reference; the image is freed
+// now or by the last copy still using it.
+void Unlink(CachedImage** link) {
+    CachedImage* c = *link;
+    *link = c->next;
+    g_imageCount--;
+    g_imageBytes -= (size_t)c->width * c->height * sizeof(uint32_t);
+    if (--c->refs == 0) FreeImage(c);
+}
+
+// Caller holds g_lock. Finds a cached image, moves it to the front and pins
+// it (the caller calls UnpinImage).
+CachedImage* FindImage(const FileKey& key, int index) {
+    for (CachedImage** link = &g_images; *link; link = &(*link)->next) {
+        CachedImage* c = *link;
+        if (c->index != index || !SameKey(c->key, key)) continue;
+        *link = c->next;
+        c->next = g_images;
+        g_images = c;
+        c->refs++;
+        return c;
+    }
+    return 0;
+}
+
+void UnpinImage(CachedImage* c) {
+    EnterCriticalSection(&g_lock);
+    LONG left = --c->refs;
+    LeaveCriticalSection(&g_lock);
+    if (left == 0) FreeImage(c);
+}
+
+// Caller holds g_lock. Takes over c (pinned once for the caller) and makes
+// room for it; images larger than the whole budget are not kept.
+void AddImage(CachedImage* c) {
+    size_t bytes = (size_t)c->width * c->height * sizeof(uint32_t);
+    if (bytes > kCacheBudget) return;
+    // A stale copy under the same key (decoded twice at once) goes first.
+    for (CachedImage** link = &g_images; *link; link = &(*link)->next)
+        if ((*link)->index == c->index && SameKey((*link)->key, c->key)) {
+            Unlink(link);
+            break;
+        }
+    while (g_images && (g_imageCount >= kMaxCachedImages || g_imageBytes + bytes > kCacheBudget)) {
+        CachedImage** last = &g_images;
+        while ((*last)->next) last = &(*last)->next;
+        Unlink(last);
+    }
+    c->refs++;
+    c->next = g_images;
+    g_images = c;
+    g_imageCount++;
+    g_imageBytes += bytes;
+}
+
+// Caller holds g_lock.
+bool IsKnownFile(const FileKey& key) {
+    for (KnownFile** link = &g_files; *link; link = &(*link)->next) {
+        KnownFile* f = *link;
+        if (!SameKey(f->key, key)) continue;
+        *link = f->next;
+        f->next = g_files;
+        g_files = f;
+        return true;
+    }
+    return false;
+}
+
+// Caller holds g_lock.
+void RememberFile(const FileKey& key) {
+    if (IsKnownFile(key)) return;
+    KnownFile* f = (KnownFile*)malloc(sizeof(KnownFile));
+    if (!f) return;
+    f->key = key;
+    f->key.path = CopyText(key.path);
+    if (!f->key.path) {
+        free(f);
+        return;
+    }
+    if (g_fileCount >= kMaxKnownFiles) {
+        KnownFile** last = &g_files;
+        while ((*last)->next) last = &(*last)->next;
+        free((*last)->key.path);
+        free(*last);
+        *last = 0;
+        g_fileCount--;
+    }
+    f->next = g_files;
+    g_files = f;
+    g_fileCount++;
+}
+
+void ClearCache() {
+    while (g_images) Unlink(&g_images);
+    while (g_files) {
+        KnownFile* f = g_files;
+        g_files = f->next;
+        free(f->key.path);
+        free(f);
+    }
+    g_fileCount = 0;
+}
+
+// Opens and maps a file and checks its container table. On success the
+// caller owns *file, *mapping and *view.
+bool MapSkin(const char* path, HANDLE* file, HANDLE* mapping, const uint8_t** view, pixorel::SkinTable* table) {
+    HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, 0);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    // Empty files cannot be mapped; files past 1 GB are no skins.
+    if (!GetFileSizeEx(f, &size) || size.QuadPart < 2 || size.QuadPart > 0x40000000) {
+        CloseHandle(f);
+        return false;
+    }
+    HANDLE m = CreateFileMappingA(f, 0, PAGE_READONLY, 0, 0, 0);
+    const uint8_t* v = m ? (const uint8_t*)MapViewOfFile(m, FILE_MAP_READ, 0, 0, 0) : 0;
+    if (!v || !pixorel::OpenSkin(v, (size_t)size.QuadPart, table)) {
+        if (v) UnmapViewOfFile(v);
+        if (m) CloseHandle(m);
+        CloseHandle(f);
+        return false;
+    }
+    *file = f;
+    *mapping = m;
+    *view = v;
+    return true;
 }
 
 // Caller holds g_lock.
@@ -103,66 +326,127 @@ bool RememberBitmap(HBITMAP b) {
     return ok;
 }
 
-// Decodes one BMP image and copies it into a bitmap compatible with dc.
-HBITMAP MakeBitmap(HDC dc, const uint8_t* bytes, size_t size) {
+// Decodes one BMP image into a new cache entry (not yet in the cache).
+CachedImage* DecodeImage(const FileKey& key, int index, const uint8_t* bytes, size_t size) {
     pixorel::BmpInfo info;
     if (!pixorel::ReadBmpInfo(bytes, size, &info)) return 0;
     size_t count = (size_t)info.width * (size_t)info.height;  // <= kMaxPixels
+    CachedImage* c = (CachedImage*)malloc(sizeof(CachedImage));
     uint32_t* pixels = (uint32_t*)malloc(count * sizeof(uint32_t));
-    if (!pixels) return 0;
-    HBITMAP bitmap = 0;
-    if (pixorel::DecodeBmp(bytes, size, info, pixels)) {
-        HDC screen = dc ? dc : CreateDCA("DISPLAY", 0, 0, 0);
-        bitmap = CreateCompatibleBitmap(screen, info.width, info.height);
-        if (bitmap) {
-            BITMAPINFO bi;
-            memset(&bi, 0, sizeof(bi));
-            bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            bi.bmiHeader.biWidth = info.width;
-            bi.bmiHeader.biHeight = -info.height;
-            bi.bmiHeader.biPlanes = 1;
-            bi.bmiHeader.biBitCount = 32;
-            bi.bmiHeader.biCompression = BI_RGB;
-            if (SetDIBits(screen, bitmap, 0, info.height, pixels, &bi, DIB_RGB_COLORS) != info.height) {
-                DeleteObject(bitmap);
-                bitmap = 0;
-            }
-        }
-        if (!dc && screen) DeleteDC(screen);
+    char* path = CopyText(key.path);
+    if (!c || !pixels || !path || !pixorel::DecodeBmp(bytes, size, info, pixels)) {
+        free(c);
+        free(pixels);
+        free(path);
+        return 0;
     }
-    free(pixels);
+    c->next = 0;
+    c->key = key;
+    c->key.path = path;
+    c->index = index;
+    c->width = info.width;
+    c->height = info.height;
+    c->pixels = pixels;
+    c->refs = 1;
+    return c;
+}
+
+// Copies decoded pixels into a new bitmap compatible with dc.
+HBITMAP MakeBitmap(HDC dc, const CachedImage* image) {
+    HDC screen = dc ? dc : CreateDCA("DISPLAY", 0, 0, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, image->width, image->height);
+    if (bitmap) {
+        BITMAPINFO bi;
+        memset(&bi, 0, sizeof(bi));
+        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bi.bmiHeader.biWidth = image->width;
+        bi.bmiHeader.biHeight = -image->height;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        if (SetDIBits(screen, bitmap, 0, image->height, image->pixels, &bi, DIB_RGB_COLORS) != image->height) {
+            DeleteObject(bitmap);
+            bitmap = 0;
+        }
+    }
+    if (!dc && screen) DeleteDC(screen);
     return bitmap;
+}
+
+// Finds image `index` of the reader's file in the cache, or reads it from the
+// file (mapping it now if the reader did not) and caches it. Returns the
+// image pinned, or 0.
+CachedImage* LoadImage(Reader* r, int index) {
+    EnterCriticalSection(&g_lock);
+    CachedImage* c = FindImage(r->key, index);
+    LeaveCriticalSection(&g_lock);
+    if (c) return c;
+
+    HANDLE file = 0, mapping = 0;
+    const uint8_t* view = 0;
+    pixorel::SkinTable table;
+    FileKey key = r->key;
+    FileKey fresh;
+    fresh.path = 0;
+    if (r->view) {
+        table = r->table;
+    } else {
+        // The file was known when the reader opened; read it as it is now,
+        // under the identity it has now.
+        if (!MapSkin(r->key.path, &file, &mapping, &view, &table)) return 0;
+        if (!KeyOfHandle(file, r->key.path, &fresh)) {
+            UnmapViewOfFile(view);
+            CloseHandle(mapping);
+            CloseHandle(file);
+            return 0;
+        }
+        key = fresh;
+    }
+    const uint8_t* bytes;
+    size_t size;
+    if (pixorel::FindSkinImage(table, index, &bytes, &size) == pixorel::kEntryImage)
+        c = DecodeImage(key, index, bytes, size);
+    if (view) {
+        UnmapViewOfFile(view);
+        CloseHandle(mapping);
+        CloseHandle(file);
+    }
+    free(fresh.path);
+    if (c) {
+        EnterCriticalSection(&g_lock);
+        AddImage(c);
+        LeaveCriticalSection(&g_lock);
+    }
+    return c;
 }
 
 }  // namespace
 
 extern "C" DWORD __cdecl InitReader(const char* path) {
     if (!path || !*path) return 0;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, 0, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, 0);
-    if (file == INVALID_HANDLE_VALUE) return 0;
-    LARGE_INTEGER size;
-    // Empty files cannot be mapped; files past 1 GB are no skins.
-    if (!GetFileSizeEx(file, &size) || size.QuadPart < 2 || size.QuadPart > 0x40000000) {
-        CloseHandle(file);
-        return 0;
-    }
-    HANDLE mapping = CreateFileMappingA(file, 0, PAGE_READONLY, 0, 0, 0);
-    const uint8_t* view = mapping ? (const uint8_t*)MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : 0;
-    Reader* r = view ? (Reader*)malloc(sizeof(Reader)) : 0;
-    if (!r || !pixorel::OpenSkin(view, (size_t)size.QuadPart, &r->table)) {
-        free(r);
-        if (view) UnmapViewOfFile(view);
-        if (mapping) CloseHandle(mapping);
-        CloseHandle(file);
-        return 0;
-    }
-    r->file = file;
-    r->mapping = mapping;
-    r->view = view;
+    Reader* r = (Reader*)malloc(sizeof(Reader));
+    if (!r) return 0;
+    memset(r, 0, sizeof(*r));
     r->refs = 1;
+    // A file already known as a skin, unchanged since, is not opened.
+    bool known = false;
+    if (KeyOfPath(path, &r->key)) {
+        EnterCriticalSection(&g_lock);
+        known = IsKnownFile(r->key);
+        LeaveCriticalSection(&g_lock);
+    }
+    if (!known) {
+        free(r->key.path);
+        r->key.path = 0;
+        if (!MapSkin(path, &r->file, &r->mapping, &r->view, &r->table) ||
+            !KeyOfHandle(r->file, path, &r->key)) {
+            CloseReader(r);
+            return 0;
+        }
+    }
     EnterCriticalSection(&g_lock);
     DWORD handle = AddReader(r);
+    if (handle && !known) RememberFile(r->key);
     LeaveCriticalSection(&g_lock);
     if (!handle) CloseReader(r);
     return handle;
@@ -176,11 +460,12 @@ extern "C" HBITMAP __cdecl CreateBitmapHandle(HDC dc, DWORD reader, int index) {
     if (!r) return 0;
 
     HBITMAP bitmap = 0;
-    const uint8_t* bytes;
-    size_t size;
-    if (pixorel::FindSkinImage(r->table, index, &bytes, &size) == pixorel::kEntryImage)
-        bitmap = MakeBitmap(dc, bytes, size);
+    CachedImage* image = LoadImage(r, index);
     Unpin(r);
+    if (image) {
+        bitmap = MakeBitmap(dc, image);
+        UnpinImage(image);
+    }
     if (bitmap && !RememberBitmap(bitmap)) {
         DeleteObject(bitmap);
         bitmap = 0;
@@ -234,6 +519,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
         for (DWORD i = 0; i < g_slotCount; i++)
             if (g_slots[i].reader && --g_slots[i].reader->refs == 0) CloseReader(g_slots[i].reader);
         for (int i = 0; i < g_bitmapCount; i++) DeleteObject(g_bitmaps[i]);
+        ClearCache();
         free(g_slots);
         free(g_bitmaps);
         g_slots = 0;
