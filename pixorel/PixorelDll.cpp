@@ -16,8 +16,15 @@
 // identity, so InitReader on such a file opens nothing: its reader maps the
 // file only if an image it is asked for is not cached. A file that is
 // rewritten gets a new identity and is read again. The cache holds no file
-// handle, mapping or bitmap; every CreateBitmapHandle still makes a new
-// bitmap, and releasing it leaves the cache alone. g_lock guards the cache.
+// handle or mapping, and releasing a bitmap leaves the cache alone. g_lock
+// guards the cache.
+//
+// Making a fresh 640x480 bitmap costs ten times more than filling an existing
+// one (its pages are touched for the first time), and a control makes one per
+// paint. Released bitmaps therefore wait in a small pool (kPoolSize, at most
+// kPoolBudget bytes) and are filled again by the next CreateBitmapHandle of the
+// same size and depth; to the caller each handle still lives only from create
+// to release.
 #include <windows.h>
 #include <stdlib.h>
 #include <string.h>
@@ -63,6 +70,13 @@ const int kMaxCachedImages = 32;
 const size_t kCacheBudget = 32u * 1024u * 1024u;
 const int kMaxKnownFiles = 32;
 
+struct PooledBitmap {
+    HBITMAP bitmap;
+    int width, height, bitsPixel;
+};
+const int kPoolSize = 8;
+const size_t kPoolBudget = 16u * 1024u * 1024u;
+
 struct Slot {
     Reader* reader;    // 0 when the slot is free
     WORD generation;
@@ -82,6 +96,9 @@ int g_imageCount = 0;
 size_t g_imageBytes = 0;
 KnownFile* g_files = 0;
 int g_fileCount = 0;
+PooledBitmap g_pool[kPoolSize];
+int g_poolCount = 0;
+size_t g_poolBytes = 0;
 
 void CloseReader(Reader* r) {
     if (r->view) UnmapViewOfFile(r->view);
@@ -351,10 +368,61 @@ CachedImage* DecodeImage(const FileKey& key, int index, const uint8_t* bytes, si
     return c;
 }
 
-// Copies decoded pixels into a new bitmap compatible with dc.
+size_t PoolBytes(int width, int height, int bitsPixel) { return (size_t)width * height * ((bitsPixel + 7) / 8); }
+
+// A pooled bitmap of that size and depth, taken out of the pool; 0 if none.
+HBITMAP TakePooledBitmap(int width, int height, int bitsPixel) {
+    HBITMAP found = 0;
+    EnterCriticalSection(&g_lock);
+    for (int i = 0; i < g_poolCount; i++) {
+        PooledBitmap& p = g_pool[i];
+        if (p.width != width || p.height != height || p.bitsPixel != bitsPixel) continue;
+        found = p.bitmap;
+        g_poolBytes -= PoolBytes(width, height, bitsPixel);
+        g_pool[i] = g_pool[--g_poolCount];
+        break;
+    }
+    LeaveCriticalSection(&g_lock);
+    return found;
+}
+
+// Keeps a released bitmap for reuse when it fits the pool; else deletes it.
+void PoolOrDelete(HBITMAP bitmap) {
+    BITMAP info;
+    bool kept = false;
+    if (GetObjectA(bitmap, sizeof info, &info) && info.bmPlanes == 1) {
+        size_t bytes = PoolBytes(info.bmWidth, info.bmHeight, info.bmBitsPixel);
+        EnterCriticalSection(&g_lock);
+        if (g_poolCount < kPoolSize && g_poolBytes + bytes <= kPoolBudget) {
+            PooledBitmap& p = g_pool[g_poolCount++];
+            p.bitmap = bitmap;
+            p.width = info.bmWidth;
+            p.height = info.bmHeight;
+            p.bitsPixel = info.bmBitsPixel;
+            g_poolBytes += bytes;
+            kept = true;
+        }
+        LeaveCriticalSection(&g_lock);
+    }
+    if (!kept) DeleteObject(bitmap);
+}
+
+void EmptyPool() {
+    for (int i = 0; i < g_poolCount; i++) DeleteObject(g_pool[i].bitmap);
+    g_poolCount = 0;
+    g_poolBytes = 0;
+}
+
+// Copies decoded pixels into a bitmap compatible with dc: a pooled one of
+// the same size and depth, or a new one. A memory DC's bitmaps follow the
+// bitmap selected into it, so those always get a new one.
 HBITMAP MakeBitmap(HDC dc, const CachedImage* image) {
     HDC screen = dc ? dc : CreateDCA("DISPLAY", 0, 0, 0);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, image->width, image->height);
+    HBITMAP bitmap = 0;
+    if (screen && GetObjectType(screen) != OBJ_MEMDC)
+        bitmap = TakePooledBitmap(image->width, image->height,
+                                  GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
+    if (!bitmap) bitmap = CreateCompatibleBitmap(screen, image->width, image->height);
     if (bitmap) {
         BITMAPINFO bi;
         memset(&bi, 0, sizeof(bi));
@@ -485,7 +553,7 @@ extern "C" int __cdecl ReleaseBitmapHandle(HBITMAP bitmap) {
         }
     }
     LeaveCriticalSection(&g_lock);
-    if (found) DeleteObject(bitmap);
+    if (found) PoolOrDelete(bitmap);
     return found;
 }
 
@@ -520,6 +588,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
             if (g_slots[i].reader && --g_slots[i].reader->refs == 0) CloseReader(g_slots[i].reader);
         for (int i = 0; i < g_bitmapCount; i++) DeleteObject(g_bitmaps[i]);
         ClearCache();
+        EmptyPool();
         free(g_slots);
         free(g_bitmaps);
         g_slots = 0;

@@ -744,3 +744,32 @@ TEST_F(PixorelTest, RewrittenFileIsReadAgain) {
     EXPECT_EQ(0x778899u, ReadBack(screen.dc, second, 4, 3)[0]);
     EXPECT_EQ(1, ReleaseBitmapHandle(second));
 }
+
+// Released bitmaps are filled again for later calls: what a caller drew on
+// one must never show through in the next.
+TEST_F(PixorelTest, ABitmapDrawnOnAndReleasedNeverShowsThrough) {
+    ScreenDC screen;
+    TempFile f("reused.tsk", MakeSkin({SolidBmp(6, 5, 0x102030), SolidBmp(6, 5, 0x405060)}));
+    DWORD reader = InitReader(f.path.c_str());
+    ASSERT_NE(0u, reader);
+    for (int round = 0; round < 3; ++round) {
+        for (int index : {1, 2}) {
+            HBITMAP bmp = CreateBitmapHandle(screen.dc, reader, index);
+            ASSERT_NE((HBITMAP)0, bmp);
+            std::vector<uint32_t> px = ReadBack(screen.dc, bmp, 6, 5);
+            uint32_t want = index == 1 ? 0x102030u : 0x405060u;
+            for (uint32_t p : px) ASSERT_EQ(want, p) << "round " << round << ", image " << index;
+            // Draw over it as a control draws its text, then give it back.
+            HDC mem = CreateCompatibleDC(screen.dc);
+            HGDIOBJ old = SelectObject(mem, bmp);
+            RECT all = {0, 0, 6, 5};
+            FillRect(mem, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+            SelectObject(mem, old);
+            DeleteDC(mem);
+            EXPECT_EQ(1, ReleaseBitmapHandle(bmp));
+            EXPECT_EQ(0, ReleaseBitmapHandle(bmp)) << "released twice";
+        }
+    }
+    EXPECT_EQ(1, UnInitReader(reader));
+    ExpectOpenCountsZero();
+}
