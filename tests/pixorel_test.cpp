@@ -12,118 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "BmpSamples.h"
 #include "Pixorel.h"
 
+using namespace bmpsamples;
+
 namespace {
-
-typedef std::vector<uint8_t> Bytes;
-
-// ---- Small BMP encoders ---------------------------------------------------
-
-void Put16(Bytes& b, uint32_t v) { b.push_back(v & 0xff); b.push_back((v >> 8) & 0xff); }
-void Put32(Bytes& b, uint32_t v) { Put16(b, v & 0xffff); Put16(b, v >> 16); }
-void Set32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; i++) b[at + i] = (uint8_t)(v >> (8 * i));
-}
-
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 1) {}
-    uint32_t Next() { s = s * 1664525u + 1013904223u; return s >> 8; }
-    uint32_t Below(uint32_t n) { return Next() % n; }
-};
-
-struct BmpShape {
-    uint32_t header = 40;       // 12, 40, 52, 56, 108, 124
-    int width = 1, height = 1;  // negative height: top-down
-    int bpp = 24;
-    uint32_t compression = BI_RGB;
-    uint32_t colors = 0;        // palette entries written (0: none)
-    uint32_t clrUsed = 0;       // value of biClrUsed
-    uint32_t masks[3] = {0, 0, 0};
-};
-
-size_t Stride(int width, int bpp) { return ((size_t)width * bpp + 31) / 32 * 4; }
-
-// A complete BMP file: file header, info header, masks, palette, bits.
-Bytes MakeBmp(const BmpShape& s, const Bytes& bits, uint32_t seed = 1) {
-    Bytes b;
-    b.push_back('B'); b.push_back('M');
-    Put32(b, 0); Put32(b, 0); Put32(b, 0);  // size and offset filled in below
-    Put32(b, s.header);
-    if (s.header == 12) {
-        Put16(b, s.width); Put16(b, s.height); Put16(b, 1); Put16(b, s.bpp);
-    } else {
-        Put32(b, s.width); Put32(b, s.height); Put16(b, 1); Put16(b, s.bpp);
-        Put32(b, s.compression); Put32(b, (uint32_t)bits.size());
-        Put32(b, 2835); Put32(b, 2835); Put32(b, s.clrUsed); Put32(b, 0);
-        bool fields = s.compression == BI_BITFIELDS;
-        if (s.header == 40 && fields)
-            for (int i = 0; i < 3; i++) Put32(b, s.masks[i]);
-        if (s.header >= 52)
-            for (int i = 0; i < 3; i++) Put32(b, fields ? s.masks[i] : 0);
-        if (s.header >= 56) Put32(b, 0);            // alpha mask
-        if (s.header >= 108) {
-            Put32(b, 0x73524742);                    // 'sRGB'
-            for (int i = 0; i < 12; i++) Put32(b, 0); // endpoints, gamma
-        }
-        if (s.header >= 124) { Put32(b, 4); Put32(b, 0); Put32(b, 0); Put32(b, 0); }
-    }
-    Rng rng(seed);
-    for (uint32_t i = 0; i < s.colors; i++) {
-        uint32_t c = rng.Next();
-        b.push_back(c & 0xff); b.push_back((c >> 8) & 0xff); b.push_back((c >> 16) & 0xff);
-        if (s.header != 12) b.push_back(0);
-    }
-    Set32(b, 10, (uint32_t)b.size());
-    b.insert(b.end(), bits.begin(), bits.end());
-    Set32(b, 2, (uint32_t)b.size());
-    return b;
-}
-
-Bytes RandomBits(const BmpShape& s, uint32_t seed) {
-    Rng rng(seed);
-    Bytes bits(Stride(s.width, s.bpp) * (size_t)std::abs(s.height));
-    for (auto& v : bits) v = (uint8_t)rng.Next();
-    return bits;
-}
-
-// Random but valid RLE8/RLE4 data: encoded runs, absolute runs (odd and even
-// lengths, so the padding is exercised), deltas, early ends of line, and
-// sometimes an early end of bitmap.
-Bytes RandomRle(int width, int height, bool four, uint32_t seed) {
-    Rng rng(seed);
-    Bytes d;
-    int x = 0, y = 0;
-    auto index = [&]() { return (uint8_t)rng.Next(); };
-    while (y < height) {
-        int left = width - x;
-        uint32_t op = rng.Below(10);
-        if (left == 0 || op == 0) {                       // end of line
-            d.push_back(0); d.push_back(0);
-            x = 0; y++;
-        } else if (op == 1 && y + 1 < height) {           // delta
-            int dx = (int)rng.Below(left + 1), dy = (int)rng.Below(2);
-            d.push_back(0); d.push_back(2); d.push_back(dx); d.push_back(dy);
-            x += dx; y += dy;
-        } else if (op == 2 && rng.Below(4) == 0) {        // end of bitmap
-            break;
-        } else if (op < 6 || left < 3) {                  // encoded run
-            int n = 1 + (int)rng.Below(left < 255 ? left : 255);
-            d.push_back(n); d.push_back(index());
-            x += n;
-        } else {                                          // absolute run
-            int n = 3 + (int)rng.Below((left < 255 ? left : 255) - 2);
-            d.push_back(0); d.push_back(n);
-            size_t bytes = four ? (n + 1) / 2 : n;
-            for (size_t i = 0; i < bytes; i++) d.push_back(index());
-            if (bytes & 1) d.push_back(0);
-            x += n;
-        }
-    }
-    d.push_back(0); d.push_back(1);
-    return d;
-}
 
 // ---- Files and DCs --------------------------------------------------------
 
@@ -144,21 +38,6 @@ struct TempFile {
     }
     ~TempFile() { DeleteFileA(path.c_str()); }
 };
-
-// Container bytes: "TSKN", version 1, count, entries, then the images.
-Bytes MakeSkin(const std::vector<Bytes>& images) {
-    Bytes b = {'T', 'S', 'K', 'N'};
-    Put32(b, 1);
-    Put32(b, (uint32_t)images.size());
-    uint32_t at = 12 + 8 * (uint32_t)images.size();
-    for (const Bytes& img : images) {
-        Put32(b, img.empty() ? 0 : at);
-        Put32(b, (uint32_t)img.size());
-        at += (uint32_t)img.size();
-    }
-    for (const Bytes& img : images) b.insert(b.end(), img.begin(), img.end());
-    return b;
-}
 
 struct ScreenDC {
     HDC dc = GetDC(0);
@@ -535,111 +414,17 @@ TEST_F(PixorelTest, UnreadableFilesGiveNoReader) {
     EXPECT_EQ(0u, InitReader(dir)) << "a directory";
 
     Bytes skin = MakeSkin({SolidBmp(2, 2, 1), SolidBmp(2, 2, 2)});
-    struct Case { const char* name; Bytes bytes; };
-    std::vector<Case> cases = {
-        {"empty", {}},
-        {"one byte", {'B'}},
-        {"not a skin", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"magic only", {'T', 'S', 'K', 'N'}},
-    };
-    Bytes v = skin; Set32(v, 4, 2); cases.push_back({"version 2", v});
-    v = skin; Set32(v, 8, 3); v.resize(12 + 8 * 3 - 1); cases.push_back({"table past the file", v});
-    v = skin; Set32(v, 8, 70000); cases.push_back({"absurd count", v});
-    v = skin; Set32(v, 8, 0xffffffff); cases.push_back({"count overflowing the table size", v});
-    v = skin; v.resize(12 + 8 * 2 - 1); cases.push_back({"cut inside the table", v});
-    for (const Case& c : cases) {
-        TempFile f("unreadable.tsk", c.bytes);
+    for (const auto& c : MalformedSkins(skin)) {
+        TempFile f("unreadable.tsk", c.second);
         DWORD r = InitReader(f.path.c_str());
-        EXPECT_EQ(0u, r) << c.name;
+        EXPECT_EQ(0u, r) << c.first;
         if (r) UnInitReader(r);
     }
 }
 
-// Files that open but whose image must be refused.
-std::vector<std::pair<std::string, Bytes>> BadImages() {
-    std::vector<std::pair<std::string, Bytes>> bad;
-    BmpShape s;
-    s.width = 13; s.height = 5; s.bpp = 24;
-    const Bytes good = MakeBmp(s, RandomBits(s, 7));
-    auto with32 = [&](const char* name, size_t at, uint32_t value) {
-        Bytes b = good; Set32(b, at, value); bad.push_back({name, b});
-    };
-    for (size_t cut : {2, 14, 17, 30, 53, 54, 60, 100, (int)good.size() - 44})
-        bad.push_back({"truncated at " + std::to_string(cut), Bytes(good.begin(), good.begin() + cut)});
-    with32("bits offset past the file", 10, (uint32_t)good.size() + 1);
-    with32("bits offset inside the header", 10, 20);
-    with32("bits offset huge", 10, 0xfffffff0);
-    with32("header size 0", 14, 0);
-    with32("header size 41", 14, 41);
-    with32("header size huge", 14, 0x7fffffff);
-    with32("width 0", 18, 0);
-    with32("width negative", 18, (uint32_t)-13);
-    with32("height 0", 22, 0);
-    with32("height INT_MIN", 22, 0x80000000);
-    with32("width 40000", 18, 40000);
-    with32("height past the limit", 22, 32769);
-    with32("65536 x 65536", 18, 65536);
-    {
-        Bytes b = good; Set32(b, 18, 4097); Set32(b, 22, 4097); bad.push_back({"4097 x 4097", b});
-        b = good; Set32(b, 18, 0x7fffffff); Set32(b, 22, 0x7fffffff); bad.push_back({"2^31 x 2^31", b});
-    }
-    {
-        Bytes b = good; b[28] = 7; bad.push_back({"bit count 7", b});
-        b = good; b[28] = 0; bad.push_back({"bit count 0", b});
-        b = good; b[26] = 2; bad.push_back({"two planes", b});
-    }
-    with32("unknown compression", 30, 9);
-    with32("bit fields with 24 bpp", 30, BI_BITFIELDS);
-    with32("RLE8 with 24 bpp", 30, BI_RLE8);
-    with32("JPEG", 30, BI_JPEG);
-
-    BmpShape p;
-    p.width = 7; p.height = 4; p.bpp = 8; p.colors = 256;
-    Bytes pal = MakeBmp(p, RandomBits(p, 3));
-    {
-        Bytes b = pal; Set32(b, 46, 256); Set32(b, 10, 14 + 40 + 100); bad.push_back({"palette overlapping the bits", b});
-        b = pal; b.resize(14 + 40 + 500); bad.push_back({"cut inside the palette", b});
-    }
-
-    // RLE streams that break the rules.
-    auto rle = [&](const char* name, Bytes data, int width, int height, bool four, uint32_t sizeImage) {
-        BmpShape r;
-        r.width = width; r.height = height; r.bpp = four ? 4 : 8;
-        r.compression = four ? BI_RLE4 : BI_RLE8; r.colors = 1u << r.bpp;
-        Bytes b = MakeBmp(r, data);
-        if (sizeImage) Set32(b, 34, sizeImage);
-        bad.push_back({name, b});
-    };
-    rle("RLE8 run past the row", {5, 1, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 absolute past the row", {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}, 4, 2, false, 0);
-    rle("RLE4 run past the row", {5, 0x12, 0, 1}, 4, 2, true, 0);
-    rle("RLE8 rows past the image", {4, 1, 0, 0, 4, 1, 0, 0, 4, 1, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 delta past the row", {0, 2, 5, 0, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 delta past the image", {0, 2, 0, 3, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 data ends early", {4, 1, 0, 0}, 4, 2, false, 0);
-    rle("RLE8 absolute run cut off", {0, 9, 1, 2, 3}, 16, 2, false, 0);
-    rle("RLE8 delta cut off", {0, 2}, 4, 2, false, 0);
-    rle("RLE8 size past the file", {4, 1, 0, 1}, 4, 2, false, 1000);
-    {
-        BmpShape r;
-        r.width = 4; r.height = -2; r.bpp = 8; r.compression = BI_RLE8; r.colors = 256;
-        bad.push_back({"top-down RLE8", MakeBmp(r, {4, 1, 0, 0, 4, 2, 0, 1})});
-    }
-    // 32-bpp bit fields whose masks are cut off.
-    {
-        BmpShape f;
-        f.width = 1; f.height = 1; f.bpp = 32; f.compression = BI_BITFIELDS;
-        Bytes b = MakeBmp(f, {1, 2, 3, 4});
-        b.resize(14 + 40 + 6);
-        Set32(b, 10, 14 + 40);
-        bad.push_back({"bit fields cut off", b});
-    }
-    return bad;
-}
-
 TEST_F(PixorelTest, MalformedImagesGiveNoBitmap) {
     ScreenDC screen;
-    for (const auto& c : BadImages()) {
+    for (const auto& c : MalformedBmps()) {
         SCOPED_TRACE(c.first);
         // As a plain file, and as image 1 of a container.
         TempFile plain("bad.bmp", c.second), packed("bad.tsk", MakeSkin({c.second}));

@@ -15,10 +15,11 @@
 #include <vector>
 
 #include "BmpDecoder.h"
+#include "BmpSamples.h"
 #include "SkinFile.h"
 
 using namespace pixorel;
-typedef std::vector<uint8_t> Bytes;
+using namespace bmpsamples;
 
 static int g_passed = 0, g_failed = 0;
 #define CHECK(cond, ...)                                                    \
@@ -32,119 +33,6 @@ static int g_passed = 0, g_failed = 0;
             fputc('\n', stderr);                                            \
         }                                                                   \
     } while (0)
-
-// ---- Encoders --------------------------------------------------------------
-
-static void Put16(Bytes& b, uint32_t v) { b.push_back(v & 0xff); b.push_back((v >> 8) & 0xff); }
-static void Put32(Bytes& b, uint32_t v) { Put16(b, v & 0xffff); Put16(b, v >> 16); }
-static void Set32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; i++) b[at + i] = (uint8_t)(v >> (8 * i));
-}
-
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed * 2654435761u + 1) {}
-    uint32_t Next() { s = s * 1664525u + 1013904223u; return s >> 8; }
-    uint32_t Below(uint32_t n) { return Next() % n; }
-};
-
-struct Shape {
-    uint32_t header = 40;
-    int width = 1, height = 1;
-    int bpp = 24;
-    uint32_t compression = 0;
-    std::vector<uint32_t> palette;  // 0x00RRGGBB
-    uint32_t clrUsed = 0;
-    uint32_t masks[3] = {0, 0, 0};
-};
-
-static size_t Stride(int width, int bpp) { return ((size_t)width * bpp + 31) / 32 * 4; }
-
-static Bytes MakeBmp(const Shape& s, const Bytes& bits) {
-    Bytes b = {'B', 'M'};
-    Put32(b, 0); Put32(b, 0); Put32(b, 0);
-    Put32(b, s.header);
-    bool fields = s.compression == 3;
-    if (s.header == 12) {
-        Put16(b, s.width); Put16(b, s.height); Put16(b, 1); Put16(b, s.bpp);
-    } else {
-        Put32(b, s.width); Put32(b, s.height); Put16(b, 1); Put16(b, s.bpp);
-        Put32(b, s.compression); Put32(b, (uint32_t)bits.size());
-        Put32(b, 2835); Put32(b, 2835); Put32(b, s.clrUsed); Put32(b, 0);
-        if (s.header == 40 && fields) for (int i = 0; i < 3; i++) Put32(b, s.masks[i]);
-        if (s.header >= 52) for (int i = 0; i < 3; i++) Put32(b, fields ? s.masks[i] : 0);
-        if (s.header >= 56) Put32(b, 0);
-        if (s.header >= 108) { Put32(b, 0x73524742); for (int i = 0; i < 12; i++) Put32(b, 0); }
-        if (s.header >= 124) { Put32(b, 4); Put32(b, 0); Put32(b, 0); Put32(b, 0); }
-    }
-    for (uint32_t c : s.palette) {
-        b.push_back(c & 0xff); b.push_back((c >> 8) & 0xff); b.push_back((c >> 16) & 0xff);
-        if (s.header != 12) b.push_back(0);
-    }
-    Set32(b, 10, (uint32_t)b.size());
-    b.insert(b.end(), bits.begin(), bits.end());
-    Set32(b, 2, (uint32_t)b.size());
-    return b;
-}
-
-static Bytes RandomBits(const Shape& s, uint32_t seed) {
-    Rng rng(seed);
-    Bytes bits(Stride(s.width, s.bpp) * (size_t)abs(s.height));
-    for (auto& v : bits) v = (uint8_t)rng.Next();
-    return bits;
-}
-
-static std::vector<uint32_t> RandomPalette(uint32_t n, uint32_t seed) {
-    Rng rng(seed);
-    std::vector<uint32_t> p(n);
-    for (auto& c : p) c = rng.Next() & 0xffffff;
-    return p;
-}
-
-static Bytes RandomRle(int width, int height, bool four, uint32_t seed) {
-    Rng rng(seed);
-    Bytes d;
-    int x = 0, y = 0;
-    while (y < height) {
-        int left = width - x;
-        uint32_t op = rng.Below(10);
-        if (left == 0 || op == 0) {
-            d.push_back(0); d.push_back(0); x = 0; y++;
-        } else if (op == 1 && y + 1 < height) {
-            int dx = (int)rng.Below(left + 1), dy = (int)rng.Below(2);
-            d.push_back(0); d.push_back(2); d.push_back(dx); d.push_back(dy);
-            x += dx; y += dy;
-        } else if (op == 2 && rng.Below(4) == 0) {
-            break;
-        } else if (op < 6 || left < 3) {
-            int n = 1 + (int)rng.Below(left < 255 ? left : 255);
-            d.push_back(n); d.push_back((uint8_t)rng.Next()); x += n;
-        } else {
-            int n = 3 + (int)rng.Below((left < 255 ? left : 255) - 2);
-            d.push_back(0); d.push_back(n);
-            size_t bytes = four ? (n + 1) / 2 : n;
-            for (size_t i = 0; i < bytes; i++) d.push_back((uint8_t)rng.Next());
-            if (bytes & 1) d.push_back(0);
-            x += n;
-        }
-    }
-    d.push_back(0); d.push_back(1);
-    return d;
-}
-
-static Bytes MakeSkin(const std::vector<Bytes>& images) {
-    Bytes b = {'T', 'S', 'K', 'N'};
-    Put32(b, 1);
-    Put32(b, (uint32_t)images.size());
-    uint32_t at = 12 + 8 * (uint32_t)images.size();
-    for (const Bytes& img : images) {
-        Put32(b, img.empty() ? 0 : at);
-        Put32(b, (uint32_t)img.size());
-        at += (uint32_t)img.size();
-    }
-    for (const Bytes& img : images) b.insert(b.end(), img.begin(), img.end());
-    return b;
-}
 
 // ---- Decoding through exact-size heap copies -------------------------------
 
@@ -183,7 +71,7 @@ static uint32_t Px(const std::vector<uint32_t>& p, int w, int x, int y) { return
 static void KnownValues() {
     std::vector<uint32_t> px;
     {   // 24 bpp, bottom-up, 2x2 with padding.
-        Shape s; s.width = 2; s.height = 2;
+        BmpShape s; s.width = 2; s.height = 2;
         Bytes bits = {0, 0, 0xff, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0x10, 0x20, 0x30, 0, 0};
         CHECK(Decode(MakeBmp(s, bits), &px), "24bpp");
         CHECK(Px(px, 2, 0, 0) == 0x0000ff && Px(px, 2, 1, 0) == 0x302010 &&
@@ -193,7 +81,7 @@ static void KnownValues() {
         CHECK(Px(px, 2, 0, 0) == 0xff0000 && Px(px, 2, 1, 1) == 0x302010, "top-down rows");
     }
     {   // 8 bpp, 3-entry palette: indices 3 and 255 are black.
-        Shape s; s.width = 5; s.height = 1; s.bpp = 8;
+        BmpShape s; s.width = 5; s.height = 1; s.bpp = 8;
         s.palette = {0x112233, 0x445566, 0x778899}; s.clrUsed = 3;
         CHECK(Decode(MakeBmp(s, {2, 1, 0, 3, 255, 0, 0, 0}), &px), "short palette");
         CHECK(px[0] == 0x778899 && px[1] == 0x445566 && px[2] == 0x112233 && px[3] == 0 && px[4] == 0,
@@ -204,7 +92,7 @@ static void KnownValues() {
         CHECK(px[0] == s.palette[255], "oversized biClrUsed colour");
     }
     {   // 1 bpp and 4 bpp, 13 wide: bit order and padding.
-        Shape s; s.width = 13; s.height = 1; s.bpp = 1; s.palette = {0x000000, 0xffffff};
+        BmpShape s; s.width = 13; s.height = 1; s.bpp = 1; s.palette = {0x000000, 0xffffff};
         CHECK(Decode(MakeBmp(s, {0xa0, 0x08, 0, 0}), &px), "1bpp");
         CHECK(px[0] == 0xffffff && px[1] == 0 && px[2] == 0xffffff && px[12] == 0xffffff && px[11] == 0, "1bpp bits");
         s.bpp = 4; s.palette = RandomPalette(16, 3);
@@ -214,13 +102,13 @@ static void KnownValues() {
         CHECK(Decode(MakeBmp(s, {0, 0, 0, 0, 0, 0, 0xe0, 0}), &px) && px[12] == s.palette[14], "4bpp last nibble");
     }
     {   // Core header: RGB triples.
-        Shape s; s.header = 12; s.width = 2; s.height = 1; s.bpp = 8;
+        BmpShape s; s.header = 12; s.width = 2; s.height = 1; s.bpp = 8;
         s.palette = RandomPalette(256, 8);
         CHECK(Decode(MakeBmp(s, {7, 200, 0, 0}), &px), "core 8bpp");
         CHECK(px[0] == s.palette[7] && px[1] == s.palette[200], "core palette");
     }
     {   // 16 bpp: 5-5-5 default, 5-6-5 and odd bit fields.
-        Shape s; s.width = 3; s.height = 1; s.bpp = 16;
+        BmpShape s; s.width = 3; s.height = 1; s.bpp = 16;
         Bytes bits = {0xff, 0x7f, 0x21, 0x04, 0x00, 0x7c, 0, 0};   // 7fff, 0421, 7c00
         CHECK(Decode(MakeBmp(s, bits), &px), "555");
         CHECK(px[0] == 0xffffff && px[1] == 0x080808 && px[2] == 0xff0000, "555 %x %x %x", px[0], px[1], px[2]);
@@ -234,7 +122,7 @@ static void KnownValues() {
         CHECK(px[0] == 0xc0ff00 && px[1] == 0x001100 && px[2] == 0, "odd fields %x %x %x", px[0], px[1], px[2]);
     }
     {   // 32 bpp: plain B,G,R,x and 10-10-10 fields, masks inside a V5 header.
-        Shape s; s.width = 1; s.height = 1; s.bpp = 32;
+        BmpShape s; s.width = 1; s.height = 1; s.bpp = 32;
         CHECK(Decode(MakeBmp(s, {0x11, 0x22, 0x33, 0x44}), &px) && px[0] == 0x332211, "32bpp rgb");
         s.header = 124; s.compression = 3;
         s.masks[0] = 0x3ff00000; s.masks[1] = 0x000ffc00; s.masks[2] = 0x000003ff;
@@ -244,7 +132,7 @@ static void KnownValues() {
         CHECK(px[0] == 0xff8000, "10-10-10 %x", px[0]);
     }
     {   // RLE8: run, absolute (odd, padded), delta, early end of line, early end.
-        Shape s; s.width = 6; s.height = 3; s.bpp = 8; s.compression = 1;
+        BmpShape s; s.width = 6; s.height = 3; s.bpp = 8; s.compression = 1;
         s.palette = RandomPalette(4, 11); s.clrUsed = 4;
         Bytes d = {3, 1, 0, 3, 2, 3, 9, 0, 0, 0,    // bottom row: 1 1 1 2 3 (9: black), then
                    0, 2, 2, 1,                       // end of line, delta 2 right, 1 up
@@ -259,7 +147,7 @@ static void KnownValues() {
         CHECK(same, "rle8 pixels");
     }
     {   // RLE4: alternating run, odd absolute run.
-        Shape s; s.width = 5; s.height = 1; s.bpp = 4; s.compression = 2;
+        BmpShape s; s.width = 5; s.height = 1; s.bpp = 4; s.compression = 2;
         s.palette = RandomPalette(16, 12);
         Bytes d = {2, 0x12, 0, 3, 0x34, 0x50, 0, 1};
         CHECK(Decode(MakeBmp(s, d), &px), "rle4");
@@ -282,7 +170,7 @@ static std::vector<std::pair<std::string, Bytes>> Variants() {
                                     " h" + std::to_string(height);
                 for (int bpp : {1, 4, 8, 16, 24, 32}) {
                     if (header == 12 && (bpp == 16 || bpp == 32)) continue;
-                    Shape s; s.header = header; s.width = width; s.height = height; s.bpp = bpp;
+                    BmpShape s; s.header = header; s.width = width; s.height = height; s.bpp = bpp;
                     if (bpp <= 8) {
                         s.clrUsed = (seed % 3 == 0 && header != 12) ? (1u << bpp) / 2 + 1 : 0;
                         s.palette = RandomPalette(s.clrUsed ? s.clrUsed : 1u << bpp, seed);
@@ -298,7 +186,7 @@ static std::vector<std::pair<std::string, Bytes>> Variants() {
                 }
                 if (header != 12 && height > 0) {
                     for (bool four : {false, true}) {
-                        Shape s; s.header = header; s.width = width; s.height = height;
+                        BmpShape s; s.header = header; s.width = width; s.height = height;
                         s.bpp = four ? 4 : 8; s.compression = four ? 2 : 1;
                         s.palette = RandomPalette(1u << s.bpp, seed);
                         v.push_back({std::string(four ? "rle4" : "rle8") + where,
@@ -336,93 +224,19 @@ static void AllVariants() {
 // ---- Malformed files -----------------------------------------------------------
 
 static void Malformed() {
-    Shape s; s.width = 13; s.height = 5;
-    const Bytes good = MakeBmp(s, RandomBits(s, 7));
-    std::vector<std::pair<std::string, Bytes>> bad;
-    auto with32 = [&](const char* name, size_t at, uint32_t value) {
-        Bytes b = good; Set32(b, at, value); bad.push_back({name, b});
-    };
-    for (size_t cut : {0, 1, 2, 14, 17, 30, 53, 54, 60, 100})
-        bad.push_back({"truncated at " + std::to_string(cut), Bytes(good.begin(), good.begin() + cut)});
-    bad.push_back({"missing a whole row", Bytes(good.begin(), good.end() - 44)});
-    bad.push_back({"missing the last pixel", Bytes(good.begin(), good.end() - 4)});
-    with32("bits offset past the file", 10, (uint32_t)good.size() + 1);
-    with32("bits offset inside the header", 10, 20);
-    with32("bits offset huge", 10, 0xfffffff0);
-    with32("header size 0", 14, 0);
-    with32("header size 41", 14, 41);
-    with32("header size huge", 14, 0x7fffffff);
-    with32("width 0", 18, 0);
-    with32("width negative", 18, (uint32_t)-13);
-    with32("height 0", 22, 0);
-    with32("height INT_MIN", 22, 0x80000000);
-    with32("width 40000", 18, 40000);
-    with32("height 32769", 22, 32769);
-    with32("height -32769", 22, (uint32_t)-32769);
-    with32("width 65536", 18, 65536);
-    with32("unknown compression", 30, 9);
-    with32("bit fields with 24 bpp", 30, 3);
-    with32("RLE8 with 24 bpp", 30, 1);
-    with32("JPEG", 30, 4);
-    {
-        Bytes b = good; Set32(b, 18, 4097); Set32(b, 22, 4097); bad.push_back({"4097 x 4097", b});
-        b = good; Set32(b, 18, 0x7fffffff); Set32(b, 22, 0x7fffffff); bad.push_back({"2^31 x 2^31", b});
-        b = good; Set32(b, 18, 32768); Set32(b, 22, 513); bad.push_back({"32768 x 513", b});
-        b = good; b[28] = 7; bad.push_back({"bit count 7", b});
-        b = good; b[28] = 0; bad.push_back({"bit count 0", b});
-        b = good; b[26] = 2; bad.push_back({"two planes", b});
-        b = good; b[0] = 'M'; bad.push_back({"bad magic", b});
-    }
-    Shape p; p.width = 7; p.height = 4; p.bpp = 8; p.palette = RandomPalette(256, 3);
-    const Bytes pal = MakeBmp(p, RandomBits(p, 3));
-    {
-        Bytes b = pal; Set32(b, 10, 14 + 40 + 100); bad.push_back({"palette overlapping the bits", b});
-        b = pal; b.resize(14 + 40 + 500); bad.push_back({"cut inside the palette", b});
-        Shape c; c.header = 12; c.width = 2; c.height = 1; c.bpp = 16;
-        bad.push_back({"core header 16 bpp", MakeBmp(c, {0, 0, 0, 0})});
-    }
-    auto rle = [&](const char* name, Bytes data, int width, int height, bool four, uint32_t sizeImage) {
-        Shape r; r.width = width; r.height = height; r.bpp = four ? 4 : 8;
-        r.compression = four ? 2 : 1; r.palette = RandomPalette(1u << r.bpp, 1);
-        Bytes b = MakeBmp(r, data);
-        if (sizeImage) Set32(b, 34, sizeImage);
-        bad.push_back({name, b});
-    };
-    rle("RLE8 run past the row", {5, 1, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 absolute past the row", {0, 5, 1, 2, 3, 4, 5, 0, 0, 1}, 4, 2, false, 0);
-    rle("RLE4 run past the row", {5, 0x12, 0, 1}, 4, 2, true, 0);
-    rle("RLE4 absolute past the row", {0, 5, 0x12, 0x34, 0x50, 0, 0, 1}, 4, 2, true, 0);
-    rle("RLE8 rows past the image", {4, 1, 0, 0, 4, 1, 0, 0, 4, 1, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 end of line past the image", {0, 0, 0, 0, 0, 0, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 delta past the row", {0, 2, 5, 0, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 delta past the image", {0, 2, 0, 3, 0, 1}, 4, 2, false, 0);
-    rle("RLE8 data ends early", {4, 1, 0, 0}, 4, 2, false, 0);
-    rle("RLE8 absolute run cut off", {0, 9, 1, 2, 3}, 16, 2, false, 0);
-    rle("RLE8 delta cut off", {0, 2}, 4, 2, false, 0);
-    rle("RLE8 size past the file", {4, 1, 0, 1}, 4, 2, false, 1000);
-    rle("RLE8 one byte", {4}, 4, 2, false, 0);
-    {
-        Shape r; r.width = 4; r.height = -2; r.bpp = 8; r.compression = 1; r.palette = RandomPalette(256, 1);
-        bad.push_back({"top-down RLE8", MakeBmp(r, {4, 1, 0, 0, 4, 2, 0, 1})});
-        Shape f; f.width = 1; f.height = 1; f.bpp = 32; f.compression = 3;
-        Bytes b = MakeBmp(f, {1, 2, 3, 4});
-        b.resize(14 + 40 + 6);
-        Set32(b, 10, 14 + 40);
-        bad.push_back({"bit fields cut off", b});
-    }
-    for (const auto& c : bad) {
+    for (const auto& c : MalformedBmps()) {
         std::vector<uint32_t> px;
         CHECK(!Decode(c.second, &px), "%s decoded", c.first.c_str());
     }
     // A run filling the row exactly, and an end of line right at the top, are fine.
     std::vector<uint32_t> px;
-    Shape r; r.width = 4; r.height = 2; r.bpp = 8; r.compression = 1; r.palette = RandomPalette(256, 1);
+    BmpShape r; r.width = 4; r.height = 2; r.bpp = 8; r.compression = 1; r.palette = RandomPalette(256, 1);
     CHECK(Decode(MakeBmp(r, {4, 1, 0, 0, 4, 2, 0, 0}), &px), "RLE8 ending after its last row without end mark");
     CHECK(Decode(MakeBmp(r, {4, 1, 0, 0, 4, 2, 0, 0, 0, 1}), &px), "RLE8 end of line then end of bitmap");
 }
 
 static void Containers() {
-    Shape s; s.width = 3; s.height = 2;
+    BmpShape s; s.width = 3; s.height = 2;
     Bytes img = MakeBmp(s, RandomBits(s, 4));
     auto open = [](const Bytes& b, SkinTable* t) {
         uint8_t* copy = (uint8_t*)malloc(b.size() ? b.size() : 1);
@@ -447,18 +261,9 @@ static void Containers() {
     for (int i : {0, -1, 6, 1 << 30, -2147483647 - 1}) CHECK(FindSkinImage(t, i, &at, &n) == kEntryNone, "index %d", i);
     free(r.second);
 
-    std::vector<std::pair<const char*, Bytes>> refused = {
-        {"empty", {}}, {"one byte", {'B'}}, {"magic only", {'T', 'S', 'K', 'N'}},
-        {"other format", {'G', 'I', 'F', '8', '9', 'a', 0, 0, 0, 0, 0, 0}}};
-    Bytes b = MakeSkin({img, img});
-    Bytes v = b; Set32(v, 4, 2); refused.push_back({"version 2", v});
-    v = b; Set32(v, 8, 3); v.resize(12 + 8 * 3 - 1); refused.push_back({"table past the file", v});
-    v = b; Set32(v, 8, 70000); refused.push_back({"count 70000", v});
-    v = b; Set32(v, 8, 0xffffffff); refused.push_back({"count 2^32-1", v});
-    v = b; v.resize(12 + 15); refused.push_back({"cut inside the table", v});
-    for (const auto& c : refused) {
+    for (const auto& c : MalformedSkins(MakeSkin({img, img}))) {
         auto o = open(c.second, &t);
-        CHECK(!o.first, "%s opened", c.first);
+        CHECK(!o.first, "%s opened", c.first.c_str());
         free(o.second);
     }
     auto e = open(MakeSkin({}), &t);
@@ -477,22 +282,22 @@ static bool WriteFile(const std::string& path, const Bytes& b) {
 
 static std::vector<std::pair<std::string, Bytes>> Seeds() {
     std::vector<std::pair<std::string, Bytes>> out;
-    auto add = [&](const char* name, Shape s, const Bytes& bits) { out.push_back({name, MakeBmp(s, bits)}); };
-    Shape s; s.width = 3; s.height = 2;
+    auto add = [&](const char* name, BmpShape s, const Bytes& bits) { out.push_back({name, MakeBmp(s, bits)}); };
+    BmpShape s; s.width = 3; s.height = 2;
     add("rgb24.bmp", s, RandomBits(s, 1));
     s.height = -2; add("rgb24-topdown.bmp", s, RandomBits(s, 2));
     s.height = 2; s.bpp = 1; s.palette = {0, 0xffffff}; add("pal1.bmp", s, RandomBits(s, 3));
     s.bpp = 4; s.palette = RandomPalette(5, 4); s.clrUsed = 5; add("pal4-short.bmp", s, RandomBits(s, 4));
     s.bpp = 8; s.palette = RandomPalette(6, 5); s.clrUsed = 6; add("pal8-short.bmp", s, RandomBits(s, 5));
-    Shape c; c.header = 12; c.width = 3; c.height = 2; c.bpp = 4; c.palette = RandomPalette(16, 6);
+    BmpShape c; c.header = 12; c.width = 3; c.height = 2; c.bpp = 4; c.palette = RandomPalette(16, 6);
     add("core4.bmp", c, RandomBits(c, 6));
-    Shape f; f.width = 3; f.height = 2; f.bpp = 16; f.compression = 3;
+    BmpShape f; f.width = 3; f.height = 2; f.bpp = 16; f.compression = 3;
     f.masks[0] = 0xf800; f.masks[1] = 0x07e0; f.masks[2] = 0x1f; add("fields565.bmp", f, RandomBits(f, 7));
     f.compression = 0; add("rgb555.bmp", f, RandomBits(f, 8));
     f.header = 124; f.bpp = 32; f.compression = 3;
     f.masks[0] = 0x3ff00000; f.masks[1] = 0xffc00; f.masks[2] = 0x3ff; add("v5-fields32.bmp", f, RandomBits(f, 9));
     f.header = 108; f.compression = 0; add("v4-rgb32.bmp", f, RandomBits(f, 10));
-    Shape r; r.width = 7; r.height = 3; r.bpp = 8; r.compression = 1; r.palette = RandomPalette(8, 11); r.clrUsed = 8;
+    BmpShape r; r.width = 7; r.height = 3; r.bpp = 8; r.compression = 1; r.palette = RandomPalette(8, 11); r.clrUsed = 8;
     add("rle8.bmp", r, RandomRle(7, 3, false, 11));
     r.bpp = 4; r.compression = 2; add("rle4.bmp", r, RandomRle(7, 3, true, 12));
     out.push_back({"container.tsk", MakeSkin({out[0].second, Bytes(), out[4].second, out[10].second})});
