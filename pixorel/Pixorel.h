@@ -43,6 +43,11 @@ PIXOREL_API int __cdecl UnInitReader(DWORD reader);
 /* Test support: how many readers and bitmaps are open right now. */
 PIXOREL_API void __cdecl PixorelOpenCounts(int* readers, int* bitmaps);
 
+/* Test support: forgets the decoded images, the known files and the pooled
+ * bitmaps, and frees the handle tables when they are empty, so that a reader
+ * at rest holds no heap block or GDI object. */
+PIXOREL_API void __cdecl PixorelDropCaches(void);
+
 #ifdef __cplusplus
 }
 #endif

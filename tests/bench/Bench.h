@@ -7,9 +7,14 @@
 #include <vector>
 
 // ---- leak and heap checks -------------------------------------------------
-// Fixture base for every test: TearDown destroys the windows the test made,
-// then fails the test if a Pixorel reader or bitmap is still open or a heap
-// of the process no longer validates.
+// Around every test (the test program's main sees to it): the GDI objects,
+// borrowed DCs and heap blocks that Tessaro.dll and Pixorel.dll hold must be
+// no more afterwards than before, no release may fail or be made of an
+// object still selected, and every heap of the process must validate
+// (Accounting.h). A crash ends the test program at once with its code.
+//
+// Fixture base for every test: TearDown also fails the test if a Pixorel
+// reader or bitmap is still open.
 class TessaroTest : public ::testing::Test {
 protected:
     void TearDown() override;
@@ -121,15 +126,4 @@ std::string SolidSkin(const std::vector<DWORD>& colors, int width, int height);
 LOGFONTA TestFont(int height = -12);
 
 // ---- fault injection ------------------------------------------------------
-// Replaces one function that `module` imports from `dll` with `replacement`
-// for the lifetime of the object (patches the import address table).
-class ImportPatch {
-public:
-    ImportPatch(const char* module, const char* dll, const char* function, void* replacement);
-    ~ImportPatch();
-    bool ok() const { return m_slot != nullptr; }
-    void* original() const { return m_original; }
-private:
-    void** m_slot = nullptr;
-    void* m_original = nullptr;
-};
+#include "ImportPatch.h"
