@@ -14,6 +14,7 @@ bash tools/build-msvc.sh
 status=0
 bash tools/native-tests.sh || status=1
 
+bash tools/display-check.sh "$root/build/mingw" || status=1
 source tools/wine-env.sh "$root/build/mingw"
 bash tools/test-msvc.sh || status=1
 bash tools/examples-test.sh || status=1

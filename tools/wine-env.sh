@@ -1,20 +1,12 @@
 # Sourced by the run and test scripts: starts one Xvfb display and one
 # persistent wineserver for the whole run, in a Wine prefix of the build's
-# own, and stops both on exit whatever happens.
+# own, and stops both on exit whatever happens. Returns non-zero (which ends
+# a caller under set -e) when the display does not come up.
 #   source tools/wine-env.sh BUILD_DIR
 
 wine_env_build="$(cd "$1" && pwd)"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
-
-# A display number nobody uses (no lock file, no socket).
-wine_env_free_display() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then echo "$n"; return 0; fi
-  done
-  return 1
-}
 
 wine_env_stop() {
   wineserver -k >/dev/null 2>&1 || true
@@ -38,16 +30,33 @@ wine_env_take_prefix() {
   return 1
 }
 
+# Xvfb picks the display itself (-displayfd): it takes a number only when it
+# can listen on all its sockets, the abstract one included, which every
+# chroot or container on the machine's network shares even when its /tmp is
+# its own. Lock files in /tmp alone cannot tell that. It writes the number
+# once it accepts clients; the server must then answer before anything runs.
+wine_env_start_x() {
+  local log="$WINEPREFIX.xvfb.log" fd display="" i
+  exec {fd}< <(exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>&1 >/dev/null 2>"$log")
+  wine_env_xvfb_pid=$!
+  read -r -t 20 -u "$fd" display || true
+  exec {fd}<&-
+  if [ -n "$display" ]; then
+    export DISPLAY=":$display"
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.5
+    done
+  fi
+  echo "wine-env: Xvfb did not start or does not answer (display '${display}'); its log, $log:" >&2
+  sed 's/^/  /' "$log" >&2 || true
+  return 1
+}
+
 wine_env_start() {
   wine_env_take_prefix
-  local display
-  display=$(wine_env_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  wine_env_xvfb_pid=$!
-  export DISPLAY=":$display"
-  local i
-  for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
   trap wine_env_stop EXIT
+  wine_env_start_x
   mkdir -p "$WINEPREFIX"
   wineserver -p
   # The first start in a new prefix sets it up (about 15 s).
