@@ -35,12 +35,13 @@ private:
         DWORD half = count / 2;
         HRGN left = Build(first, half);
         HRGN right = Build(first + half, count - half);
-        if (!left || !right) {
+        // A failed join fails the whole cut, as a failed part does: a window
+        // must not get part of its outline.
+        if (!left || !right || CombineRgn(left, left, right, RGN_OR) == ERROR) {
             if (left) DeleteObject(left);
             if (right) DeleteObject(right);
             return 0;
         }
-        CombineRgn(left, left, right, RGN_OR);
         DeleteObject(right);
         return left;
     }

@@ -26,6 +26,7 @@ public:
     DWORD textSize() const { return m_nTextSize; }
     void setRegionId(int id) { m_nRegionID = id; }
     COLORREF transparent() const { return m_crTransparent; }
+    const char* path() const { return m_szBitmapFile; }
 };
 
 // A 40x30 face with an irregular outline: an ellipse with a notch and a hole,
@@ -268,26 +269,41 @@ TEST_F(BitmapWindowTest, CreateFailsCleanlyOnBadFilesSizesAndParents) {
     EXPECT_EQ(0, OpenBitmaps());
 }
 
-TEST_F(BitmapWindowTest, AnOverlongPathIsRefusedWithoutTouchingTheOtherFields) {
+// Each way of building a window with no usable path stores the empty path:
+// nothing written past the path field (the object sits between guard bytes,
+// so a copy running past the field runs past the object) and nothing left of
+// the storage's old bytes. Create then fails as for a missing file.
+TEST_F(BitmapWindowTest, AMissingOrOverlongPathIsStoredEmptyWithoutWritingPastIt) {
     Recorder parent;
-    std::string path(300, 'p');
-    Exposed w((char*)path.c_str(), 4, 5, 6, TestFont(), (char*)"t", 0, 0);
-    EXPECT_EQ(4, w.regionId());
-    EXPECT_EQ(5, w.normalId());
-    EXPECT_EQ(6, w.disableId());
-    EXPECT_EQ(5, w.currentId());
-    EXPECT_FALSE(CreateChild(w, parent.hwnd()));
-}
-
-TEST_F(BitmapWindowTest, ADefaultConstructedWindowHasAnEmptyPath) {
-    Recorder parent;
-    alignas(CBitmapWindow) unsigned char storage[sizeof(CBitmapWindow)];
-    std::memset(storage, 0xCC, sizeof storage);
-    CBitmapWindow* w = new (storage) CBitmapWindow();
-    EXPECT_EQ(3, w->GetType());
-    EXPECT_EQ(0, w->Create("", WS_CHILD, 0, 0, 10, 10, Instance(), parent.hwnd(), 1, 0, nullptr, nullptr, nullptr,
-                           SW_SHOW));
-    w->~CBitmapWindow();
+    std::string path(400, 'p');
+    struct Guarded {
+        char before[64];
+        alignas(Exposed) unsigned char object[sizeof(Exposed)];
+        char after[256];
+    } g;
+    for (int how = 0; how < 3; ++how) {
+        SCOPED_TRACE(how == 0 ? "default" : how == 1 ? "over-long path" : "over-long path and class name");
+        std::memset(&g, 0xCC, sizeof g);
+        std::memset(g.before, 0xA5, sizeof g.before);
+        std::memset(g.after, 0x5A, sizeof g.after);
+        // No parentheses for the default one: Exposed() would zero the storage first.
+        Exposed* w = how == 0 ? new (g.object) Exposed
+                   : how == 1 ? new (g.object) Exposed((char*)path.c_str(), 4, 5, 6, TestFont(), (char*)"t", 0, 0)
+                              : new (g.object) Exposed((char*)"TEST LONG PATH CLASS", (char*)path.c_str(), 4, 5, 6,
+                                                       TestFont(), (char*)"t", 0, 0);
+        EXPECT_STREQ("", w->path());
+        EXPECT_EQ(3, w->GetType());
+        if (how) {
+            EXPECT_EQ(4, w->regionId());
+            EXPECT_EQ(5, w->normalId());
+            EXPECT_EQ(6, w->disableId());
+            EXPECT_EQ(5, w->currentId());
+        }
+        EXPECT_FALSE(CreateChild(*w, parent.hwnd()));
+        w->~Exposed();
+        for (char c : g.before) ASSERT_EQ((char)0xA5, c);
+        for (char c : g.after) ASSERT_EQ((char)0x5A, c);
+    }
 }
 
 TEST_F(BitmapWindowTest, StateChangesWithoutAWindowRepaintNothingElse) {
@@ -319,6 +335,7 @@ namespace {
 void* __cdecl FailingMalloc(size_t) { return nullptr; }
 void* __cdecl FailingCalloc(size_t, size_t) { return nullptr; }
 BOOL WINAPI FailingSetWindowRgn(HWND, HRGN, BOOL) { return FALSE; }
+int WINAPI FailingCombineRgn(HRGN, HRGN, HRGN, int) { return ERROR; }
 }  // namespace
 
 TEST_F(BitmapWindowTest, OutOfMemoryKeepsTheOldText) {
@@ -366,6 +383,32 @@ TEST_F(BitmapWindowTest, AFailedRegionChangeReportsFailureAndKeepsTheColour) {
     DeleteObject(expected);
     DeleteObject(rgn);
     DestroyWindow(h);
+}
+
+// A checkerboard outline is 600 one-pixel rectangles, cut in batches that are
+// then joined: a failed join fails the whole cut instead of leaving part of it.
+TEST_F(BitmapWindowTest, AFailedJoinOfOutlinePartsLeavesNoPartialOutline) {
+    Image checker(40, 30, kKey);
+    for (int y = 0; y < 30; ++y)
+        for (int x = (y + 1) % 2; x < 40; x += 2) checker.at(x, y) = 0x3060C0;
+    std::string path = WriteTempFile(SkinOf({Bmp24(checker)}));
+    Recorder parent;
+    Exposed w((char*)path.c_str(), -1, 1, 1, TestFont(), (char*)"", 0, 0);
+    ASSERT_TRUE(CreateChild(w, parent.hwnd()));
+    w.setRegionId(1);
+    {
+        ImportPatch patch("Tessaro.dll", "gdi32.dll", "CombineRgn", (void*)FailingCombineRgn);
+        ASSERT_TRUE(patch.ok());
+        EXPECT_EQ(0, w.SetWindowRgn(kKeyRef));
+    }
+    EXPECT_EQ(nullptr, WindowRegion(w.GetWindowHandle()));
+    EXPECT_EQ(1, w.SetWindowRgn(kKeyRef)) << "the same cut succeeds when the join does";
+    HRGN expected = RegionOfPixelsNot(AsPixels(checker), kKey);
+    HRGN actual = WindowRegion(w.GetWindowHandle());
+    EXPECT_TRUE(RegionsEqual(expected, actual));
+    DeleteObject(expected);
+    if (actual) DeleteObject(actual);
+    DestroyWindow(w.GetWindowHandle());
 }
 
 TEST_F(BitmapWindowTest, CopiesOwnTheirTextAndOutliveTheOriginal) {

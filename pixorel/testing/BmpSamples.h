@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -152,6 +153,175 @@ inline Bytes RandomRle(int width, int height, bool four, uint32_t seed) {
     }
     d.push_back(0); d.push_back(1);
     return d;
+}
+
+// ---- Every variant, random content -----------------------------------------
+
+// Every header size, bit count, compression, bit-field layout and palette
+// length the reader takes, with pseudo-random content, in widths that give
+// every row padding, bottom-up and top-down.
+inline NamedFiles Variants() {
+    struct Fields { int bpp; uint32_t r, g, b; };
+    static const Fields fields[] = {
+        {16, 0xf800, 0x07e0, 0x001f},   // 5-6-5
+        {16, 0x7c00, 0x03e0, 0x001f},   // 5-5-5 as bit fields
+        {16, 0x0f00, 0x00f0, 0x000f},   // 4-4-4
+        {16, 0x001f, 0x07e0, 0xf800},   // 5-6-5, blue on top
+        {16, 0x8000, 0x4000, 0x0001},   // one bit per channel
+        {16, 0x8000, 0x7ff0, 0x000f},   // an 11-bit channel
+        {32, 0xffff0000, 0x0000ff00, 0x000000ff},  // a 16-bit channel
+        {32, 0xff0000, 0x00ff00, 0x0000ff},
+        {32, 0x0000ff, 0x00ff00, 0xff0000},
+        {32, 0x3ff00000, 0x000ffc00, 0x000003ff},  // 10-10-10
+        {32, 0xff000000, 0x00ff0000, 0x0000ff00},
+        {32, 0x0000f800, 0x000007e0, 0x0000001f},
+    };
+    static const int widths[] = {1, 3, 7, 13, 33};
+    NamedFiles v;
+    uint32_t seed = 1;
+    auto add = [&](const std::string& name, const BmpShape& s, const Bytes& bits) {
+        v.push_back({name, MakeBmp(s, bits, seed)});
+        seed++;
+    };
+    for (uint32_t header : {12u, 40u, 52u, 56u, 108u, 124u}) {
+        for (int width : widths) {
+            for (int height : {5, -4}) {
+                if (header == 12 && height < 0) continue;  // core headers are bottom-up only
+                std::string where = " h" + std::to_string(header) + " w" + std::to_string(width) +
+                                    " h" + std::to_string(height);
+                for (int bpp : {1, 4, 8, 16, 24, 32}) {
+                    if (header == 12 && (bpp == 16 || bpp == 32)) continue;
+                    BmpShape s; s.header = header; s.width = width; s.height = height; s.bpp = bpp;
+                    s.colors = bpp <= 8 ? 1u << bpp : 0;
+                    add(std::to_string(bpp) + "bpp" + where, s, RandomBits(s, seed));
+                }
+                if (header == 12) continue;
+                for (const Fields& f : fields) {
+                    BmpShape s; s.header = header; s.width = width; s.height = height; s.bpp = f.bpp;
+                    s.compression = BI_BITFIELDS;
+                    s.masks[0] = f.r; s.masks[1] = f.g; s.masks[2] = f.b;
+                    char name[48];
+                    snprintf(name, sizeof name, "%dbpp fields %x/%x/%x", f.bpp, f.r, f.g, f.b);
+                    add(name + where, s, RandomBits(s, seed));
+                }
+                for (int rle = 0; rle < 4 && height > 0; rle++) {  // RLE8, RLE4, each also with 5 colours
+                    bool four = rle & 1;
+                    BmpShape s; s.header = header; s.width = width; s.height = height;
+                    s.bpp = four ? 4 : 8; s.compression = four ? BI_RLE4 : BI_RLE8;
+                    s.colors = s.clrUsed = rle < 2 ? 0 : 5;
+                    if (!s.colors) s.colors = 1u << s.bpp;
+                    add(std::string(four ? "rle4" : "rle8") + (rle < 2 ? "" : " 5 colours") + where, s,
+                        RandomRle(width, height, four, seed));
+                }
+            }
+        }
+    }
+    // biClrUsed below 2^bpp: random indices often point past the table.
+    for (int bpp : {1, 4, 8}) {
+        for (uint32_t used : {1u, 2u, 3u, 16u, 100u}) {
+            if (used > (1u << bpp)) continue;
+            for (int width : widths) {
+                BmpShape s; s.width = width; s.height = 6; s.bpp = bpp; s.colors = s.clrUsed = used;
+                add(std::to_string(bpp) + "bpp " + std::to_string(used) + " colours w" + std::to_string(width), s,
+                    RandomBits(s, seed));
+            }
+        }
+    }
+    return v;
+}
+
+// ---- Images of known pixels ------------------------------------------------
+
+// A small file and the pixels it must decode to (0x00RRGGBB, top row first),
+// worked out by hand.
+struct KnownImage {
+    std::string name;
+    Bytes file;
+    int width, height;
+    std::vector<uint32_t> want;
+};
+
+// Cases that random content rarely pins down exactly:
+// - Row order and row padding of a plain 24-bpp file.
+// - RLE deltas taken in the middle of a row (x > 0) and upwards (dy > 0), so
+//   a delta read as an absolute position lands elsewhere. The RLE4 delta also
+//   lands on an odd x: a run's nibbles alternate from the run's start.
+// - Palette indices equal to the table's size (black, past the end) and one
+//   below it (the last entry).
+inline std::vector<KnownImage> KnownImages() {
+    std::vector<KnownImage> v;
+    std::vector<uint32_t> p(16);
+    for (uint32_t i = 0; i < 16; i++) p[i] = 0x102030 + 0x0d0b07 * i;  // no entry is black
+    {
+        BmpShape s; s.width = 8; s.height = 4; s.bpp = 8; s.compression = BI_RLE8;
+        s.palette.assign(p.begin(), p.begin() + 4); s.clrUsed = 4;
+        Bytes d = {3, 1,           // row 0: three 1s, x = 3
+                   0, 2, 2, 1,     // delta to (5, 1)
+                   2, 2,           // two 2s
+                   0, 0,           // end of line: (0, 2)
+                   1, 3,           // one 3, x = 1
+                   0, 2, 3, 1,     // delta to (4, 3)
+                   0, 3, 0, 1, 2, 0,  // absolute 0 1 2, padded
+                   0, 1};
+        v.push_back({"RLE8 deltas within rows", MakeBmp(s, d), 8, 4,
+                     {0, 0, 0, 0, p[0], p[1], p[2], 0,          // row 3 (top)
+                      p[3], 0, 0, 0, 0, 0, 0, 0,                // row 2
+                      0, 0, 0, 0, 0, p[2], p[2], 0,             // row 1
+                      p[1], p[1], p[1], 0, 0, 0, 0, 0}});       // row 0 (bottom)
+    }
+    {
+        BmpShape s; s.width = 8; s.height = 4; s.bpp = 4; s.compression = BI_RLE4; s.palette = p;
+        Bytes d = {3, 0x12,           // row 0: 1 2 1, x = 3
+                   0, 2, 2, 1,        // delta to (5, 1)
+                   3, 0x34,           // 3 4 3
+                   0, 0,              // end of line: (0, 2)
+                   0, 3, 0x56, 0x70,  // absolute 5 6 7
+                   0, 2, 1, 1,        // delta to (4, 3)
+                   2, 0x8f,           // 8 15
+                   0, 1};
+        v.push_back({"RLE4 deltas within rows", MakeBmp(s, d), 8, 4,
+                     {0, 0, 0, 0, p[8], p[15], 0, 0,
+                      p[5], p[6], p[7], 0, 0, 0, 0, 0,
+                      0, 0, 0, 0, 0, p[3], p[4], p[3],
+                      p[1], p[2], p[1], 0, 0, 0, 0, 0}});
+    }
+    {   // RLE8: run, odd absolute run (padded), index past the palette, a
+        // delta after an end of line, an early end of bitmap.
+        BmpShape s; s.width = 6; s.height = 3; s.bpp = 8; s.compression = BI_RLE8;
+        s.palette.assign(p.begin(), p.begin() + 4); s.clrUsed = 4;
+        Bytes d = {3, 1, 0, 3, 2, 3, 9, 0, 0, 0,  // 1 1 1 2 3 9, end of line
+                   0, 2, 2, 1,                    // delta to (2, 2)
+                   2, 2, 0, 1};                   // 2 2, end of bitmap
+        v.push_back({"RLE8 runs and an early end", MakeBmp(s, d), 6, 3,
+                     {0, 0, p[2], p[2], 0, 0,
+                      0, 0, 0, 0, 0, 0,
+                      p[1], p[1], p[1], p[2], p[3], 0}});
+        // RLE4: a run alternating two indices, an odd absolute run.
+        s.width = 5; s.height = 1; s.bpp = 4; s.compression = BI_RLE4; s.palette = p; s.clrUsed = 0;
+        v.push_back({"RLE4 runs", MakeBmp(s, {2, 0x12, 0, 3, 0x34, 0x50, 0, 1}), 5, 1, {p[1], p[2], p[3], p[4], p[5]}});
+    }
+    {
+        BmpShape s; s.width = 6; s.height = 1; s.bpp = 8;
+        s.palette.assign(p.begin(), p.begin() + 5); s.clrUsed = 5;
+        v.push_back({"8 bpp, 5 colours: indices 4 and 5", MakeBmp(s, {4, 5, 0, 3, 6, 255, 0, 0}), 6, 1,
+                     {p[4], 0, p[0], p[3], 0, 0}});
+        s.width = 4; s.bpp = 4;
+        s.palette.assign(p.begin(), p.begin() + 7); s.clrUsed = 7;
+        v.push_back({"4 bpp, 7 colours: indices 6 and 7", MakeBmp(s, {0x67, 0x0f, 0, 0}), 4, 1,
+                     {p[6], 0, p[0], 0}});
+        s.width = 3; s.bpp = 1;
+        s.palette.assign(p.begin() + 9, p.begin() + 10); s.clrUsed = 1;
+        v.push_back({"1 bpp, 1 colour: indices 0 and 1", MakeBmp(s, {0x40, 0, 0, 0}), 3, 1,
+                     {p[9], 0, p[9]}});
+    }
+    {   // 24 bpp, rows padded to 8 bytes: bottom-up, and the same bytes top-down.
+        BmpShape s; s.width = 2; s.height = 2;
+        Bytes bits = {0, 0, 0xff, 0, 0xff, 0, 0, 0, 0xff, 0, 0, 0x10, 0x20, 0x30, 0, 0};
+        v.push_back({"24 bpp bottom-up", MakeBmp(s, bits), 2, 2, {0x0000ff, 0x302010, 0xff0000, 0x00ff00}});
+        s.height = -2;
+        v.push_back({"24 bpp top-down", MakeBmp(s, bits), 2, 2, {0xff0000, 0x00ff00, 0x0000ff, 0x302010}});
+    }
+    return v;
 }
 
 // ---- Skin containers -------------------------------------------------------
