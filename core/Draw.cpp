@@ -43,9 +43,11 @@ int TileImage(HDC dc, const ReaderOwner& reader, int index, const RECT& area, bo
 }
 
 void DrawTextWithFont(HDC dc, const char* text, RECT rect, const LOGFONTA& font, COLORREF color, UINT format) {
+    // No text: no font is made either (a window without text paints often).
+    if (!text || !text[0]) return;
     GdiOwner<HFONT> made(CreateFontIndirectA(&font));
     Selection selected(dc, made.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
-    if (text && text[0]) DrawTextA(dc, text, lstrlenA(text), &rect, format);
+    DrawTextA(dc, text, lstrlenA(text), &rect, format);
 }

@@ -69,25 +69,38 @@ private:
     bool m_failed;
 };
 
-// Reads a bitmap as top-down 32-bit pixels (0x00RRGGBB). Null on failure;
-// the caller frees it.
-DWORD* ReadPixels(HDC dc, HBITMAP bitmap, int width, int height) {
-    DWORD* pixels = (DWORD*)malloc((size_t)width * height * 4);
-    if (!pixels) return 0;
-    BITMAPINFO info;
-    memset(&info, 0, sizeof info);
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    if (GetDIBits(dc, bitmap, 0, height, pixels, &info, DIB_RGB_COLORS) != height) {
-        free(pixels);
-        return 0;
+// The top rows of an image as 32-bit pixels (0x00RRGGBB), read in one go.
+// Only the rows the outline covers are read: a small window cut from a large
+// frame reads little. They are asked for bottom-up, where scan lines are
+// numbered from the bottom, so the top `rows` are the last scan lines.
+class PixelRows {
+public:
+    PixelRows(HDC dc, HBITMAP bitmap, int width, int height, int rows) : m_pixels(0), m_rows(rows), m_width(width) {
+        DWORD* pixels = (DWORD*)malloc((size_t)width * rows * 4);
+        if (!pixels) return;
+        BITMAPINFO info;
+        memset(&info, 0, sizeof info);
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        if (GetDIBits(dc, bitmap, height - rows, rows, pixels, &info, DIB_RGB_COLORS) != rows) {
+            free(pixels);
+            return;
+        }
+        m_pixels = pixels;
     }
-    return pixels;
-}
+    ~PixelRows() { free(m_pixels); }
+    bool Ready() const { return m_pixels != 0; }
+    const DWORD* Row(int y) const { return m_pixels + (size_t)(m_rows - 1 - y) * m_width; }
+private:
+    PixelRows(const PixelRows&);
+    PixelRows& operator=(const PixelRows&);
+    DWORD* m_pixels;
+    int m_rows, m_width;
+};
 
 // The kept runs of one row: [start, end) pairs. Rows that keep the same runs
 // as the row above extend its rectangles downward instead of adding new ones.
@@ -127,10 +140,10 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
     if (!bitmap || !MeasureBitmap(bitmap, &imageWidth, &imageHeight) || (transparent & 0xFF000000))
         return CreateRectRgn(0, 0, width, height);
 
-    DWORD* pixels = ReadPixels(dc, bitmap, imageWidth, imageHeight);
+    int rows = height < imageHeight ? height : imageHeight;
+    PixelRows pixels(dc, bitmap, imageWidth, imageHeight, rows);
     int* storage = (int*)malloc(sizeof(int) * 2 * (width + 1) * 2);
-    if (!pixels || !storage) {
-        free(pixels);
+    if (!pixels.Ready() || !storage) {
         free(storage);
         return 0;
     }
@@ -139,8 +152,8 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
     RectList rects;
     int bandTop = 0;
     for (int y = 0; y < height; ++y) {
-        if (y < imageHeight) {
-            FindKeptRuns(pixels + (size_t)y * imageWidth, imageWidth, width, key, &current);
+        if (y < rows) {
+            FindKeptRuns(pixels.Row(y), imageWidth, width, key, &current);
         } else {
             current.count = 2;
             current.bounds[0] = 0;
@@ -155,7 +168,6 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
         current = swap;
     }
     AddRunRects(rects, previous, bandTop, height);
-    free(pixels);
     free(storage);
     return rects.BuildRegion();
 }
