@@ -3,60 +3,52 @@
 #   target_link_libraries(host PRIVATE Tessaro::Tessaro)
 #   tessaro_copy_runtime(host)        # Tessaro.dll and Pixorel.dll next to the host
 #
-# Layout under the install prefix:
+# One prefix holds every flavour; each build installs its own folders, and
+# the package picks the one that fits the host (TessaroConfig.cmake):
 #   include/                          the public headers (Tessaro.h, ...)
-#   lib/mingw/Tessaro.lib             the import library
-#   bin/mingw/Tessaro.dll, Pixorel.dll
+#   bin/mingw/   lib/mingw/           x86, MinGW-w64 (this CMake build, 32-bit)
+#   bin/mingw64/ lib/mingw64/         x64, MinGW-w64 (this CMake build, 64-bit)
+#   bin/msvc/    lib/msvc/            x86, Microsoft C++ ABI (msvc/Makefile)
+#   bin/msvc64/  lib/msvc64/          x64, Microsoft C++ ABI (msvc/Makefile)
 #   lib/cmake/Tessaro/                the package files
 #   share/Tessaro/skins/default/      the default skin (default.tsk, DefaultSkin.h, README.md)
+#   share/doc/Tessaro/                the host guide, the skin format, Visual Studio use
 #
 # Included from the top-level CMakeLists.txt after the Tessaro and Pixorel
-# targets exist.
+# targets exist; TESSARO_FLAVOUR_DIR names this build's folders.
 include(CMakePackageConfigHelpers)
 
-set(TESSARO_INSTALL_BINDIR bin/mingw)
-set(TESSARO_INSTALL_LIBDIR lib/mingw)
-set(TESSARO_INSTALL_INCLUDEDIR include)
-set(TESSARO_INSTALL_CMAKEDIR lib/cmake/Tessaro)
-set(TESSARO_INSTALL_SKINDIR share/Tessaro/skins/default)
+install(TARGETS Tessaro Pixorel
+  RUNTIME DESTINATION bin/${TESSARO_FLAVOUR_DIR}
+  LIBRARY DESTINATION bin/${TESSARO_FLAVOUR_DIR}
+  ARCHIVE DESTINATION lib/${TESSARO_FLAVOUR_DIR})
 
-# Tessaro.dll loads Pixorel.dll, so the package carries both; Pixorel is
-# exported as Tessaro::Pixorel (hosts never link it themselves, but CMake
-# then knows it is a runtime dependency of Tessaro::Tessaro). Its headers are
-# the library's own business: they stay out of the package.
-set_property(TARGET Pixorel PROPERTY INTERFACE_INCLUDE_DIRECTORIES
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/pixorel>)
-
-install(TARGETS Tessaro Pixorel EXPORT TessaroTargets
-  RUNTIME DESTINATION ${TESSARO_INSTALL_BINDIR}
-  LIBRARY DESTINATION ${TESSARO_INSTALL_BINDIR}
-  ARCHIVE DESTINATION ${TESSARO_INSTALL_LIBDIR}
-  INCLUDES DESTINATION ${TESSARO_INSTALL_INCLUDEDIR})
-
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${TESSARO_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION include FILES_MATCHING PATTERN "*.h")
 
 install(FILES
   ${PROJECT_SOURCE_DIR}/skins/default/default.tsk
   ${PROJECT_SOURCE_DIR}/skins/default/DefaultSkin.h
   ${PROJECT_SOURCE_DIR}/skins/default/README.md
-  DESTINATION ${TESSARO_INSTALL_SKINDIR})
+  DESTINATION share/Tessaro/skins/default)
 
-install(EXPORT TessaroTargets
-  NAMESPACE Tessaro::
-  FILE TessaroTargets.cmake
-  DESTINATION ${TESSARO_INSTALL_CMAKEDIR})
+install(FILES
+  ${PROJECT_SOURCE_DIR}/docs/host-guide.md
+  ${PROJECT_SOURCE_DIR}/docs/skin-format.md
+  ${PROJECT_SOURCE_DIR}/docs/visual-studio.md
+  DESTINATION share/doc/Tessaro)
 
 configure_package_config_file(
   ${PROJECT_SOURCE_DIR}/cmake/TessaroConfig.cmake.in
   ${PROJECT_BINARY_DIR}/TessaroConfig.cmake
-  INSTALL_DESTINATION ${TESSARO_INSTALL_CMAKEDIR}
-  PATH_VARS TESSARO_INSTALL_BINDIR TESSARO_INSTALL_INCLUDEDIR TESSARO_INSTALL_SKINDIR)
+  INSTALL_DESTINATION lib/cmake/Tessaro)
+# No architecture in the version check: the package serves 32- and 64-bit
+# hosts, and TessaroConfig.cmake says when the host's flavour is missing.
 write_basic_package_version_file(
   ${PROJECT_BINARY_DIR}/TessaroConfigVersion.cmake
   VERSION ${PROJECT_VERSION}
-  COMPATIBILITY SameMajorVersion)
+  COMPATIBILITY SameMajorVersion
+  ARCH_INDEPENDENT)
 install(FILES
   ${PROJECT_BINARY_DIR}/TessaroConfig.cmake
   ${PROJECT_BINARY_DIR}/TessaroConfigVersion.cmake
-  DESTINATION ${TESSARO_INSTALL_CMAKEDIR})
+  DESTINATION lib/cmake/Tessaro)

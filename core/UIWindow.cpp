@@ -122,8 +122,9 @@ LRESULT CUIWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         OnDestroy();
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_SETFOCUS: return BooleanResult(OnSetFocus(w, lParam));
-    case WM_KILLFOCUS: return BooleanResult(OnKillFocus(w, lParam));
+    // The other window's handle, whole.
+    case WM_SETFOCUS: return BooleanResult(OnSetFocus((TESSARO_HANDLE_WPARAM)wParam, lParam));
+    case WM_KILLFOCUS: return BooleanResult(OnKillFocus((TESSARO_HANDLE_WPARAM)wParam, lParam));
     case WM_PAINT: return BooleanResult(OnPaint());
     case WM_CLOSE:
         // A control never closes itself: closing is the host's decision.
@@ -181,8 +182,6 @@ DEFAULT_HANDLER(int, OnLButtonUp, WM_LBUTTONUP)
 DEFAULT_HANDLER(int, OnMouseLeave, WM_MOUSELEAVE)
 DEFAULT_HANDLER(LRESULT, OnNcHitTest, WM_NCHITTEST)
 DEFAULT_HANDLER(int, OnMoving, WM_MOVING)
-DEFAULT_HANDLER(int, OnSetFocus, WM_SETFOCUS)
-DEFAULT_HANDLER(int, OnKillFocus, WM_KILLFOCUS)
 DEFAULT_HANDLER(int, OnChar, WM_CHAR)
 DEFAULT_HANDLER(int, OnKeyDown, WM_KEYDOWN)
 DEFAULT_HANDLER(int, OnKeyUp, WM_KEYUP)
@@ -192,6 +191,14 @@ DEFAULT_HANDLER(LRESULT, OnComposition, WM_IME_COMPOSITION)
 DEFAULT_HANDLER(LRESULT, OnInPutLangchange, WM_INPUTLANGCHANGE)
 DEFAULT_HANDLER(LRESULT, OnSetContext, WM_IME_SETCONTEXT)
 #undef DEFAULT_HANDLER
+
+int CUIWindow::OnSetFocus(TESSARO_HANDLE_WPARAM wParam, LPARAM lParam) {
+    return (int)DefWindowProcA(m_hWnd, WM_SETFOCUS, wParam, lParam);
+}
+
+int CUIWindow::OnKillFocus(TESSARO_HANDLE_WPARAM wParam, LPARAM lParam) {
+    return (int)DefWindowProcA(m_hWnd, WM_KILLFOCUS, wParam, lParam);
+}
 
 LRESULT CUIWindow::OnIMENotify(UINT /*msg*/, UINT wParam, LPARAM lParam) {
     return DefWindowProcA(m_hWnd, WM_IME_NOTIFY, wParam, lParam);

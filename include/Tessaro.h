@@ -5,5 +5,6 @@
 
 #include "TessaroCore.h"
 #include "TessaroControls.h"
+#include "TessaroVersion.h"
 
 #endif

@@ -23,6 +23,15 @@
 #include <windows.h>
 #include "TessaroExport.h"
 
+/* WM_SETFOCUS and WM_KILLFOCUS carry a window handle in wParam: their
+ * handlers take it as wide as a handle (WPARAM) in the 64-bit flavours, and as
+ * UINT, the same width, in the 32-bit ones. */
+#ifdef _WIN64
+typedef WPARAM TESSARO_HANDLE_WPARAM;
+#else
+typedef UINT TESSARO_HANDLE_WPARAM;
+#endif
+
 class TESSARO_API CUIWindow {
 public:
     CUIWindow();
@@ -52,8 +61,8 @@ public:
     virtual int OnMouseLeave(UINT wParam, LPARAM lParam);
     virtual LRESULT OnNcHitTest(UINT wParam, LPARAM lParam);
     virtual int OnMoving(UINT wParam, LPARAM lParam);
-    virtual int OnSetFocus(UINT wParam, LPARAM lParam);
-    virtual int OnKillFocus(UINT wParam, LPARAM lParam);
+    virtual int OnSetFocus(TESSARO_HANDLE_WPARAM wParam, LPARAM lParam);
+    virtual int OnKillFocus(TESSARO_HANDLE_WPARAM wParam, LPARAM lParam);
     virtual int OnChar(UINT wParam, LPARAM lParam);
     virtual int OnKeyDown(UINT wParam, LPARAM lParam);
     virtual int OnKeyUp(UINT wParam, LPARAM lParam);

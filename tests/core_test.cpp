@@ -2,6 +2,7 @@
 // and the results the window procedure gives back.
 #include "Bench.h"
 #include "Tessaro.h"
+#include "TessaroVersion.h"
 #include <cstring>
 #include <memory>
 #include <string>
@@ -17,9 +18,13 @@ public:
     int answer = 1;  // what the boolean handlers return
 #define PROBE(name) \
     int name(UINT, LPARAM) override { last = #name; return answer; }
-    PROBE(OnLButtonDown) PROBE(OnMouseMove) PROBE(OnLButtonUp) PROBE(OnMouseLeave) PROBE(OnSetFocus)
-    PROBE(OnKillFocus) PROBE(OnChar) PROBE(OnKeyDown) PROBE(OnKeyUp) PROBE(OnCommand)
+    PROBE(OnLButtonDown) PROBE(OnMouseMove) PROBE(OnLButtonUp) PROBE(OnMouseLeave) PROBE(OnChar) PROBE(OnKeyDown)
+    PROBE(OnKeyUp) PROBE(OnCommand)
 #undef PROBE
+    // The focus handlers get the other window's handle whole.
+    int OnSetFocus(TESSARO_HANDLE_WPARAM other, LPARAM) override { last = "OnSetFocus"; focusOther = other; return answer; }
+    int OnKillFocus(TESSARO_HANDLE_WPARAM other, LPARAM) override { last = "OnKillFocus"; focusOther = other; return answer; }
+    WPARAM focusOther = 0;
 #define PROBE_VALUE(name) \
     LRESULT name(UINT, LPARAM) override { last = #name; return 77; }
     PROBE_VALUE(OnNcHitTest) PROBE_VALUE(OnStartComposition) PROBE_VALUE(OnEndComposition)
@@ -82,6 +87,14 @@ TEST_F(CoreTest, EveryMessageReachesItsHandlerAndTheResultFollowsItsRule) {
         }
     }
     EXPECT_EQ((UINT)WM_IME_NOTIFY, probe.imeMsg);
+    // The focus handlers' wParam is a window handle: it arrives whole, also
+    // where WPARAM is 64 bits.
+    const WPARAM wide = sizeof(WPARAM) == 8 ? (WPARAM)0x0000123456789ABCull : (WPARAM)0x89ABCDEFu;
+    for (UINT msg : {WM_SETFOCUS, WM_KILLFOCUS}) {
+        probe.focusOther = 0;
+        SendMessageA(hwnd, msg, wide, 0);
+        EXPECT_EQ(wide, probe.focusOther) << "message 0x" << std::hex << msg;
+    }
     probe.answer = 0;
     InvalidateRect(hwnd, nullptr, FALSE);
     probe.last.clear();
@@ -218,4 +231,43 @@ TEST_F(CoreTest, GetBitmapSizeTakesTheFirstPresentImage) {
     EXPECT_EQ(0, GetBitmapSize("Z:\\no\\such\\file.tsk", &w, &h, 1, 2, 3));
     EXPECT_EQ(-5, w);
     EXPECT_EQ(-5, h);
+}
+
+namespace {
+// The version resource of a loaded module: its fixed numbers and one string.
+struct ModuleVersion {
+    DWORD high = 0, low = 0;
+    std::string fileVersion, comments;
+};
+ModuleVersion VersionOf(const char* module) {
+    ModuleVersion v;
+    char path[MAX_PATH];
+    GetModuleFileNameA(GetModuleHandleA(module), path, MAX_PATH);
+    DWORD ignored = 0, size = GetFileVersionInfoSizeA(path, &ignored);
+    std::string data(size, '\0');
+    if (!size || !GetFileVersionInfoA(path, 0, size, &data[0])) return v;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (VerQueryValueA(&data[0], "\\", (void**)&fixed, &length) && fixed) {
+        v.high = fixed->dwFileVersionMS;
+        v.low = fixed->dwFileVersionLS;
+    }
+    char* text = nullptr;
+    if (VerQueryValueA(&data[0], "\\StringFileInfo\\040904B0\\FileVersion", (void**)&text, &length)) v.fileVersion = text;
+    if (VerQueryValueA(&data[0], "\\StringFileInfo\\040904B0\\Comments", (void**)&text, &length)) v.comments = text;
+    return v;
+}
+}  // namespace
+
+TEST_F(CoreTest, BothDllsCarryTheVersionOfTheHeaderAndTheirFlavour) {
+    for (const char* module : {"Tessaro.dll", "Pixorel.dll"}) {
+        SCOPED_TRACE(module);
+        ModuleVersion v = VersionOf(module);
+        EXPECT_EQ(DWORD(MAKELONG(TESSARO_VERSION_MINOR, TESSARO_VERSION_MAJOR)), v.high);
+        EXPECT_EQ(DWORD(MAKELONG(0, TESSARO_VERSION_PATCH)), v.low);
+        EXPECT_EQ(std::to_string(TESSARO_VERSION_MAJOR) + "." + std::to_string(TESSARO_VERSION_MINOR) + "." +
+                      std::to_string(TESSARO_VERSION_PATCH),
+                  v.fileVersion);
+        EXPECT_EQ(0u, v.comments.find(sizeof(void*) == 8 ? "x64, MinGW-w64" : "x86, MinGW-w64")) << v.comments;
+    }
 }

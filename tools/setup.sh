@@ -5,10 +5,10 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ g++-mingw-w64-i686
+  cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64
   clang-14 lld-14 llvm-14 libclang-rt-14-dev
   googletest
-  wine wine32:i386 wine32-preloader:i386 wine64 libwine-dev:i386
+  wine wine32:i386 wine32-preloader:i386 wine64 libwine-dev:i386 libwine-dev:amd64
   qemu-user
   xvfb x11-utils imagemagick
 )
