@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds both flavours and runs every test:
-# the decoder under sanitizers and the fuzzer (natively), the Microsoft-ABI
-# host check, the example host against the installed package, and the
-# GoogleTest suites under Wine (last, so CTest's summary closes the run).
+# Sets up the machine, builds the four flavours (x86 and x64, MinGW-w64 and
+# Microsoft C++ ABI) and runs every test: the decoder under sanitizers and
+# the fuzzer (natively), the check that two runs get X servers of their own,
+# the Microsoft-ABI host checks, the example host against the installed
+# package in every flavour, the release archive, and the GoogleTest suites of
+# both MinGW flavours under Wine (last, in one CTest run, so its summary
+# closes the run; tests are named and labelled x86. and x64.).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 bash tools/setup.sh
 bash tools/build.sh
-bash tools/build-msvc.sh
+bash tools/build-msvc.sh x86
+bash tools/build-msvc.sh x64
 
 status=0
 bash tools/native-tests.sh || status=1
 
 bash tools/display-check.sh "$root/build/mingw" || status=1
 source tools/wine-env.sh "$root/build/mingw"
-bash tools/test-msvc.sh || status=1
+bash tools/test-msvc.sh x86 || status=1
+bash tools/test-msvc.sh x64 || status=1
 bash tools/examples-test.sh || status=1
-(cd build/mingw && ctest --output-on-failure -j2) || status=1
+bash tools/package.sh || status=1
+
+# One CTest run over both MinGW flavours.
+mkdir -p build/tests
+printf 'subdirs("%s" "%s")\n' "$root/build/mingw" "$root/build/mingw64" > build/tests/CTestTestfile.cmake
+(cd build/tests && ctest --output-on-failure -j2) || status=1
 exit $status

@@ -1,7 +1,7 @@
 // Runtime support that the compiler expects from a Microsoft start-up library:
 // the initialiser table bounds, _fltused, _purecall,
-// operator new/delete over the C runtime's heap, and the load configuration
-// record that carries the SafeSEH handler table.
+// operator new/delete over the C runtime's heap, and (32-bit only) the load
+// configuration record that carries the SafeSEH handler table.
 //
 // Linked into every module (the DLL and each program) so that each runs its
 // own initialisers and destructors.
@@ -45,8 +45,11 @@ void __cdecl operator delete[](void* block) { free(block); }
 void __cdecl operator delete(void* block, size_t) { free(block); }
 void __cdecl operator delete[](void* block, size_t) { free(block); }
 
-// The loader reads the SafeSEH handler table from this record; the linker
-// fills in the two symbols and points the PE load-config directory here.
+// The loader of a 32-bit image reads the SafeSEH handler table from this
+// record; the linker fills in the two symbols and points the PE load-config
+// directory here. x64 images have no SafeSEH (their exception handlers are
+// listed in the unwinding tables) and need no record.
+#if defined(_M_IX86)
 extern "C" DWORD __safe_se_handler_table[];
 extern "C" BYTE __safe_se_handler_count;
 
@@ -56,3 +59,4 @@ extern "C" const IMAGE_LOAD_CONFIG_DIRECTORY32 _load_config_used = {
     (DWORD)__safe_se_handler_table,
     (DWORD)&__safe_se_handler_count,
 };
+#endif

@@ -130,13 +130,15 @@ static const ClassCase kClasses[] = {
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
 
 // ---------------------------------------------------------------------------
-// The export table of the loaded Tessaro.dll, read from its PE headers.
+// The export table of the loaded Tessaro.dll, read from its PE headers
+// (IMAGE_NT_HEADERS is the PE32 layout in a 32-bit program, PE32+ in a 64-bit
+// one, like the DLL the program loads).
 
 static bool Exports(const char* name) {
     const BYTE* base = (const BYTE*)GetModuleHandleA("Tessaro.dll");
     if (!base) return false;
     const IMAGE_DOS_HEADER* dos = (const IMAGE_DOS_HEADER*)base;
-    const IMAGE_NT_HEADERS32* nt = (const IMAGE_NT_HEADERS32*)(base + dos->e_lfanew);
+    const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     if (!dir.VirtualAddress) return false;
     const IMAGE_EXPORT_DIRECTORY* exports = (const IMAGE_EXPORT_DIRECTORY*)(base + dir.VirtualAddress);
@@ -151,7 +153,7 @@ static bool Exports(const char* name) {
 static int ExportsStartingWith(const char* prefix) {
     const BYTE* base = (const BYTE*)GetModuleHandleA("Tessaro.dll");
     if (!base) return 0;
-    const IMAGE_NT_HEADERS32* nt = (const IMAGE_NT_HEADERS32*)(base + ((const IMAGE_DOS_HEADER*)base)->e_lfanew);
+    const IMAGE_NT_HEADERS* nt = (const IMAGE_NT_HEADERS*)(base + ((const IMAGE_DOS_HEADER*)base)->e_lfanew);
     const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
     if (!dir.VirtualAddress) return 0;
     const IMAGE_EXPORT_DIRECTORY* exports = (const IMAGE_EXPORT_DIRECTORY*)(base + dir.VirtualAddress);
@@ -164,19 +166,39 @@ static int ExportsStartingWith(const char* prefix) {
     return count;
 }
 
+// The names Visual C++ gives the members: 32-bit members are __thiscall
+// (QAE/UAE) with 32-bit pointers (PA, PB, AB); x64 has one calling convention
+// and marks every pointer and reference 64-bit (QEAA/UEAA, PEA, PEB, AEB).
+#if defined(_M_X64)
+static const char kDefaultConstructor[] = "??0CUIWindow@@QEAA@XZ";
+static const char kCreate[] =
+    "?Create@CUIWindow@@UEAAHPEBDKHHHHPEAUHINSTANCE__@@PEAUHWND__@@JKPEAUHICON__@@33H@Z";
+static const char kGetThis[] = "?GetThis@CUIWindow@@SAPEAV1@PEAUHWND__@@@Z";
+static const char kGetBitmapSize[] = "?GetBitmapSize@@YAHPEBDPEAH1HHH@Z";
+static const char kDestructorFormat[] = "??1%s@@UEAA@XZ";
+static const char kCopyConstructorFormat[] = "??0%s@@QEAA@AEBV0@@Z";
+#else
+static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
+static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
+static const char kGetThis[] = "?GetThis@CUIWindow@@SAPAV1@PAUHWND__@@@Z";
+static const char kGetBitmapSize[] = "?GetBitmapSize@@YAHPBDPAH1HHH@Z";
+static const char kDestructorFormat[] = "??1%s@@UAE@XZ";
+static const char kCopyConstructorFormat[] = "??0%s@@QAE@ABV0@@Z";
+#endif
+
 static void CheckExports() {
-    CHECK(Exports("??0CUIWindow@@QAE@XZ"), "exports CUIWindow::CUIWindow() as ??0CUIWindow@@QAE@XZ");
-    CHECK(Exports("?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z"),
-          "exports CUIWindow::Create as a virtual __thiscall member");
-    CHECK(Exports("?GetThis@CUIWindow@@SAPAV1@PAUHWND__@@@Z"), "exports static CUIWindow::GetThis");
-    CHECK(Exports("?GetBitmapSize@@YAHPBDPAH1HHH@Z"), "exports GetBitmapSize as a __cdecl C++ function");
+    char name[160], what[240];
+    sprintf(what, "exports CUIWindow::CUIWindow() as %s", kDefaultConstructor);
+    CHECK(Exports(kDefaultConstructor), what);
+    CHECK(Exports(kCreate), "exports CUIWindow::Create as a virtual member");
+    CHECK(Exports(kGetThis), "exports static CUIWindow::GetThis");
+    CHECK(Exports(kGetBitmapSize), "exports GetBitmapSize as a __cdecl C++ function");
     CHECK(ExportsStartingWith("_Z") == 0, "exports no GCC-mangled (_Z) names");
     for (int i = 0; i < kClassCount; ++i) {
-        char name[128], what[200];
-        sprintf(name, "??1%s@@UAE@XZ", kClasses[i].name);
+        sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
         CHECK(Exports(name), what);
-        sprintf(name, "??0%s@@QAE@ABV0@@Z", kClasses[i].name);
+        sprintf(name, kCopyConstructorFormat, kClasses[i].name);
         sprintf(what, "exports the copy constructor %s", name);
         CHECK(Exports(name), what);
         sprintf(name, "??_7%s@@6B@", kClasses[i].name);
@@ -311,7 +333,7 @@ static void CheckClass(const ClassCase& c, HWND host) {
     PumpMessages();
     SIZE_T heapAfter = HeapBytesInUse();
     int windowsAfter = WindowCount(host);
-    long growth = (long)heapAfter - (long)heapBefore;
+    long growth = (long)((LONG_PTR)heapAfter - (LONG_PTR)heapBefore);
 
     sprintf(what, "%s: %d create/destroy rounds all succeed", c.name, kRounds);
     CHECK(allOk, what);
@@ -400,7 +422,19 @@ static void CheckSubclass(HWND host) {
 
 // ---------------------------------------------------------------------------
 
+// A fault ends the program at once with its code and address, instead of a
+// debugger waiting for someone.
+static LONG WINAPI ReportCrash(EXCEPTION_POINTERS* exception) {
+    printf("crash: exception 0x%08lx at %p\n", exception->ExceptionRecord->ExceptionCode,
+           exception->ExceptionRecord->ExceptionAddress);
+    fflush(0);
+    TerminateProcess(GetCurrentProcess(), 101);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 int main(int, char**) {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(ReportCrash);
     instance = GetModuleHandleA(0);
     CHECK(staticConstructed == 1, "the program's static objects are constructed before main");
     CHECK(WriteSkin(), "writes a one-image BMP skin to the temporary folder");
