@@ -69,37 +69,52 @@ private:
     bool m_failed;
 };
 
-// The top rows of an image as 32-bit pixels (0x00RRGGBB), read in one go.
-// Only the rows the outline covers are read: a small window cut from a large
-// frame reads little. They are asked for bottom-up, where scan lines are
-// numbered from the bottom, so the top `rows` are the last scan lines.
+// The top rows of an image as 32-bit pixels (0x00RRGGBB), read a band of
+// rows at a time into one small buffer: a large frame is never copied whole
+// (a fresh block of its size costs more in page faults than reading it), and
+// rows below the window are not read at all. Bands are asked for bottom-up,
+// where scan lines are numbered from the bottom of the image.
 class PixelRows {
 public:
-    PixelRows(HDC dc, HBITMAP bitmap, int width, int height, int rows) : m_pixels(0), m_rows(rows), m_width(width) {
-        DWORD* pixels = (DWORD*)malloc((size_t)width * rows * 4);
-        if (!pixels) return;
-        BITMAPINFO info;
-        memset(&info, 0, sizeof info);
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        if (GetDIBits(dc, bitmap, height - rows, rows, pixels, &info, DIB_RGB_COLORS) != rows) {
-            free(pixels);
-            return;
-        }
-        m_pixels = pixels;
+    PixelRows(HDC dc, HBITMAP bitmap, int width, int height)
+        : m_dc(dc), m_bitmap(bitmap), m_width(width), m_height(height), m_band(kBandPixels / width),
+          m_first(0), m_count(0) {
+        if (m_band < 1) m_band = 1;
+        if (m_band > height) m_band = height;
+        m_pixels = (DWORD*)malloc((size_t)width * m_band * 4);
+        memset(&m_info, 0, sizeof m_info);
+        m_info.bmiHeader.biSize = sizeof m_info.bmiHeader;
+        m_info.bmiHeader.biWidth = width;
+        m_info.bmiHeader.biHeight = height;
+        m_info.bmiHeader.biPlanes = 1;
+        m_info.bmiHeader.biBitCount = 32;
+        m_info.bmiHeader.biCompression = BI_RGB;
     }
     ~PixelRows() { free(m_pixels); }
     bool Ready() const { return m_pixels != 0; }
-    const DWORD* Row(int y) const { return m_pixels + (size_t)(m_rows - 1 - y) * m_width; }
+    // Row y from the top (y below the image height); null when it cannot be read.
+    const DWORD* Row(int y) {
+        if ((y < m_first || y >= m_first + m_count) && !ReadBandAt(y)) return 0;
+        return m_pixels + (size_t)(m_count - 1 - (y - m_first)) * m_width;
+    }
 private:
+    static const int kBandPixels = 8192;
     PixelRows(const PixelRows&);
     PixelRows& operator=(const PixelRows&);
+    bool ReadBandAt(int y) {
+        int count = m_height - y < m_band ? m_height - y : m_band;
+        if (GetDIBits(m_dc, m_bitmap, m_height - y - count, count, m_pixels, &m_info, DIB_RGB_COLORS) != count)
+            return false;
+        m_first = y;
+        m_count = count;
+        return true;
+    }
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    int m_width, m_height, m_band;
+    int m_first, m_count;  // the rows in the buffer
     DWORD* m_pixels;
-    int m_rows, m_width;
+    BITMAPINFO m_info;
 };
 
 // The kept runs of one row: [start, end) pairs. Rows that keep the same runs
@@ -141,7 +156,7 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
         return CreateRectRgn(0, 0, width, height);
 
     int rows = height < imageHeight ? height : imageHeight;
-    PixelRows pixels(dc, bitmap, imageWidth, imageHeight, rows);
+    PixelRows pixels(dc, bitmap, imageWidth, imageHeight);
     int* storage = (int*)malloc(sizeof(int) * 2 * (width + 1) * 2);
     if (!pixels.Ready() || !storage) {
         free(storage);
@@ -153,7 +168,12 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
     int bandTop = 0;
     for (int y = 0; y < height; ++y) {
         if (y < rows) {
-            FindKeptRuns(pixels.Row(y), imageWidth, width, key, &current);
+            const DWORD* row = pixels.Row(y);
+            if (!row) {
+                free(storage);
+                return 0;
+            }
+            FindKeptRuns(row, imageWidth, width, key, &current);
         } else {
             current.count = 2;
             current.bounds[0] = 0;
