@@ -114,12 +114,5 @@ int main(int argc, char** argv) {
         return 2;
     }
     ::testing::UnitTest::GetInstance()->listeners().Append(new LibraryAccountingListener);
-    int result = RUN_ALL_TESTS();
-    // Everything is checked and printed: end here. Under Wine on qemu the
-    // ordinary process exit now and then stalls until CTest's timeout after
-    // the last test has passed.
-    std::fflush(stdout);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), (UINT)result);
-    return result;
+    return RUN_ALL_TESTS();
 }
