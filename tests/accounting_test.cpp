@@ -52,9 +52,10 @@ TEST_F(AccountingTest, SeesLeaksWrongReleasesAndObjectsLeftSelected) {
     ASSERT_TRUE(createRectRgn && createFont && createDC && selectObject && deleteObject && deleteDC && getWindowDC &&
                 releaseDC && libraryMalloc && libraryFree);
 
+    Recorder window;
     accounting::Mark before = accounting::Now();
     HRGN region = createRectRgn(0, 0, 4, 4);
-    HDC screen = getWindowDC(nullptr);
+    HDC borrowed = getWindowDC(window.hwnd());
     void* block = libraryMalloc(24);
     accounting::Mark during = accounting::Now();
     EXPECT_EQ(before.gdiObjects + 1, during.gdiObjects);
@@ -65,7 +66,7 @@ TEST_F(AccountingTest, SeesLeaksWrongReleasesAndObjectsLeftSelected) {
 
     // Released properly, and nothing is counted any more.
     deleteObject(region);
-    releaseDC(nullptr, screen);
+    releaseDC(window.hwnd(), borrowed);
     libraryFree(block);
     accounting::Mark after = accounting::Now();
     EXPECT_EQ(before.gdiObjects, after.gdiObjects);
