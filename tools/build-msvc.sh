@@ -9,15 +9,7 @@
 # tools/build.sh builds both), which the flavours share.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-arch=x86
-case "${1:-}" in
-  x86|x64) arch="$1"; shift ;;
-esac
-case "$arch" in
-  x86) default_build="$root/build/msvc" pixorel="$root/build/mingw/bin/Pixorel.dll" ;;
-  x64) default_build="$root/build/msvc64" pixorel="$root/build/mingw64/bin/Pixorel.dll" ;;
-esac
-build="${1:-$default_build}"
+source "$root/tools/msvc-flavour.sh"
 mkdir -p "$build"
 build="$(cd "$build" && pwd)"
 if [ ! -f "$pixorel" ]; then

@@ -9,15 +9,7 @@
 # line or any heap warning or error from Wine.
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-arch=x86
-case "${1:-}" in
-  x86|x64) arch="$1"; shift ;;
-esac
-case "$arch" in
-  x86) default_build="$root/build/msvc" label="msvc" ;;
-  x64) default_build="$root/build/msvc64" label="msvc64" ;;
-esac
-build="${1:-$default_build}"
+source "$root/tools/msvc-flavour.sh"
 exe="$build/bin/host_check.exe"
 if [ ! -f "$exe" ]; then
   echo "test-msvc: $exe is missing; run 'bash tools/build-msvc.sh $arch' first" >&2
