@@ -39,13 +39,25 @@ fi
 dir="$(cd "${1:-build/mingw}" && pwd)/display-check"
 mkdir -p "$dir"
 rm -f "$dir"/*.marked "$dir"/*.checked
-trap 'rm -f "$dir"/*.marked "$dir"/*.checked' EXIT
 # Each run leaves a mark when it ends, so a failed run does not keep the
 # other waiting: "gone" counts as marked and checked.
 run() { local name=$1 rc=0; shift; "$@" || rc=$?; touch "$dir/$name.marked" "$dir/$name.checked"; return $rc; }
 run host bash tools/display-check.sh --one host private "$dir" & host=$!
-run private unshare --mount sh -c 'mount -t tmpfs tmpfs /tmp && exec "$@"' sh \
-  bash tools/display-check.sh --one private host "$dir" & private=$!
+# The private run gets an empty /tmp of its own. When the checkout itself
+# lies under /tmp, the old /tmp is kept reachable through a bind mount first
+# and the checkout is mounted back at its own path.
+old_tmp=$(mktemp -d /run/tessaro-display-check.XXXXXX 2>/dev/null || mktemp -d /var/tmp/tessaro-display-check.XXXXXX)
+trap 'rm -f "$dir"/*.marked "$dir"/*.checked; rmdir "$old_tmp" 2>/dev/null || true' EXIT
+run private unshare --mount sh -c '
+  set -e
+  mount --bind /tmp "$1"
+  mount -t tmpfs tmpfs /tmp
+  case "$2" in
+    /tmp/*) mkdir -p "$2"; mount --bind "$1/${2#/tmp/}" "$2" ;;
+  esac
+  cd "$2"
+  shift 2
+  exec "$@"' sh "$old_tmp" "$root" bash tools/display-check.sh --one private host "$dir" & private=$!
 status=0
 wait "$host" || status=1
 wait "$private" || status=1
