@@ -3,7 +3,11 @@
 #include <string.h>
 
 int GrowItemArray(void** items, DWORD* capacity, DWORD itemSize, DWORD firstCapacity) {
-    unsigned long long newCapacity = *capacity ? 2ull * *capacity : firstCapacity;
+    return ResizeItemArray(items, capacity, itemSize, *capacity ? 2ull * *capacity : firstCapacity);
+}
+
+int ResizeItemArray(void** items, DWORD* capacity, DWORD itemSize, unsigned long long newCapacity) {
+    if (newCapacity <= *capacity || newCapacity > 0x7FFFFFFFull) return 0;
     unsigned long long bytes = newCapacity * itemSize;
     if (bytes == 0 || bytes > 0x7FFFFFFFull) return 0;
     void* grown = malloc((size_t)bytes);

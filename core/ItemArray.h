@@ -11,6 +11,11 @@
 // is zeroed. Returns 1, or 0 with the array unchanged when memory runs out.
 int GrowItemArray(void** items, DWORD* capacity, DWORD itemSize, DWORD firstCapacity);
 
+// Grows `*items` to exactly `newCapacity` items (more than `*capacity`), the
+// new part zeroed. Returns 1, or 0 with the array unchanged when memory runs
+// out or the size would pass 2 GB.
+int ResizeItemArray(void** items, DWORD* capacity, DWORD itemSize, unsigned long long newCapacity);
+
 // A copy of `capacity` items, or null when there are none or memory runs out.
 void* CopyItemArray(const void* items, DWORD capacity, DWORD itemSize);
 

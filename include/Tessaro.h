@@ -5,6 +5,7 @@
 
 #include "TessaroCore.h"
 #include "TessaroControls.h"
+#include "TessaroViews.h"
 #include "TessaroVersion.h"
 
 #endif

@@ -125,6 +125,14 @@ static const ClassCase kClasses[] = {
          BITMAPLISTID frames = {1, 1, 1, 1, 1};
          return new CMultiBitmapButton(skinPath, frames, SkinFont());
      }, true},
+    {"CChannelView", []() -> CUIWindow* { return new CChannelView(skinPath, 1, 1, 1); }, true},
+    {"CTimeView", []() -> CUIWindow* {
+         return new CTimeView(skinPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
+     }, true},
+    {"CSensView", []() -> CUIWindow* {
+         BITMAPLISTID frames = {1, 1, 1, 1, 1};
+         return new CSensView(skinPath, frames, frames, frames, frames, frames, frames);
+     }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -177,6 +185,8 @@ static const char kGetThis[] = "?GetThis@CUIWindow@@SAPEAV1@PEAUHWND__@@@Z";
 static const char kGetBitmapSize[] = "?GetBitmapSize@@YAHPEBDPEAH1HHH@Z";
 static const char kDestructorFormat[] = "??1%s@@UEAA@XZ";
 static const char kCopyConstructorFormat[] = "??0%s@@QEAA@AEBV0@@Z";
+static const char kGetMark[] = "?GetMark@CTimeView@@QEAAPEAVCMultiBitmapWindow@@XZ";
+static const char kSetTab[] = "?SetTab@CTab@@QEAAXHK@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -184,6 +194,8 @@ static const char kGetThis[] = "?GetThis@CUIWindow@@SAPAV1@PAUHWND__@@@Z";
 static const char kGetBitmapSize[] = "?GetBitmapSize@@YAHPBDPAH1HHH@Z";
 static const char kDestructorFormat[] = "??1%s@@UAE@XZ";
 static const char kCopyConstructorFormat[] = "??0%s@@QAE@ABV0@@Z";
+static const char kGetMark[] = "?GetMark@CTimeView@@QAEPAVCMultiBitmapWindow@@XZ";
+static const char kSetTab[] = "?SetTab@CTab@@QAEXHK@Z";
 #endif
 
 static void CheckExports() {
@@ -194,6 +206,8 @@ static void CheckExports() {
     CHECK(Exports(kGetThis), "exports static CUIWindow::GetThis");
     CHECK(Exports(kGetBitmapSize), "exports GetBitmapSize as a __cdecl C++ function");
     CHECK(ExportsStartingWith("_Z") == 0, "exports no GCC-mangled (_Z) names");
+    CHECK(Exports(kGetMark), "exports the time view's part accessors (CTimeView::GetMark)");
+    CHECK(Exports(kSetTab), "exports CTab::SetTab(int, DWORD)");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -421,6 +435,82 @@ static void CheckSubclass(HWND host) {
 }
 
 // ---------------------------------------------------------------------------
+// The indicator views drive their parts: the frame each part shows is read
+// through the protected field, which also checks that the fields sit where
+// the library put them.
+
+struct FramePeek : CBitmapWindow {
+    static int Current(CBitmapWindow* w) {
+        int CBitmapWindow::*field = &FramePeek::m_nCurrentID;
+        return w->*field;
+    }
+};
+
+// Items first..last with normal frame 100 + ID and disabled frame 200 + ID.
+static void LoadItems(CMultiBitmapWindow* w, int first, int last) {
+    for (int id = first; id <= last; ++id) {
+        BITMAPLISTID frames = {0, 100 + id, 200 + id, -1, -1};
+        w->SetBitmap(frames, (char*)"", 0, id, 0);
+    }
+}
+static void LoadItems(CMultiBitmapButton* b, int first, int last) {
+    for (int id = first; id <= last; ++id) {
+        BITMAPLISTID frames = {0, 100 + id, 200 + id, 100 + id, 100 + id};
+        b->SetBitmap(frames, (char*)"", 0, id, 0);
+    }
+}
+
+static void CheckViews() {
+    // Constructor frames 1 (normal) and 2 (disabled): the parts start enabled.
+    CMultiBitmapWindow hundreds(skinPath, 1, 1, 2, SkinFont()), tens(hundreds), units(hundreds);
+    LoadItems(&hundreds, 0, 9);
+    LoadItems(&tens, 0, 9);
+    LoadItems(&units, 0, 9);
+    CChannelView channel(&hundreds, &tens, &units, 0);
+    channel.SetChannel(123);
+    CHECK(FramePeek::Current(&hundreds) == 101 && FramePeek::Current(&tens) == 102 &&
+              FramePeek::Current(&units) == 103 && channel.GetTens() == &tens,
+          "CChannelView: SetChannel(123) shows items 1, 2, 3");
+    channel.SetEnable(0);
+    CHECK(FramePeek::Current(&units) == 203, "CChannelView: SetEnable(0) dims the digits");
+    __int64 error = 0;
+    CChannelView fromFile(skinPath, 1, 1, 1);
+    CHECK(fromFile.SetDecimalPosition(-5, 1, 1, 1, &error) == 0 && error == 0x0008000300020004LL,
+          "CChannelView: a negative decimal position is refused with its error code");
+    CHECK(fromFile.SetDecimalPosition(1, 1, 1, 1, &error) == 1 && fromFile.GetDecimalWindow(1) != 0 &&
+              fromFile.GetCharacterWindow() == 0,
+          "CChannelView: SetDecimalPosition makes an owned window the host reaches");
+
+    CTimeView clock(skinPath, 1, 1, 2, 1, 1, 2, 1, 1, 2, 1, 1, 2, 1, 1, 2, 1, 1, 2);
+    LoadItems(clock.GetHourTens(), 0, 5);
+    LoadItems(clock.GetHourUnits(), 1, 10);
+    LoadItems(clock.GetMark(), 0, 4);
+    clock.SetTime(46800);
+    CHECK(FramePeek::Current(clock.GetHourTens()) == 101 && FramePeek::Current(clock.GetHourUnits()) == 104,
+          "CTimeView: 13:00 without a mark window shows hours 1 and 3 (units item 4)");
+    clock.SetRecTime(3600);
+    CHECK(FramePeek::Current(clock.GetMark()) == 104, "CTimeView: SetRecTime shows mark 4");
+
+    BITMAPLISTID frames = {1, 1, 1, 1, 1};
+    CSensView signal(skinPath, frames, frames, frames, frames, frames, frames);
+    LoadItems(signal.GetTens(), 1, 10);
+    LoadItems(signal.GetUnits(), 2, 11);
+    LoadItems(signal.GetUnitSign(), 3, 4);
+    signal.SetEnable(0);
+    CHECK(FramePeek::Current(signal.GetUnitSign()) == 203, "CSensView: decibels until a mode is chosen");
+    signal.SetSensPercent(45);
+    CHECK(FramePeek::Current(signal.GetTens()) == 105 && FramePeek::Current(signal.GetUnits()) == 107 &&
+              FramePeek::Current(signal.GetUnitSign()) == 104,
+          "CSensView: SetSensPercent(45) shows items 5, 7 and the percent sign");
+
+    CMultiBitmapWindow target(skinPath, 1, 1, 1, SkinFont());
+    LoadItems(&target, 10, 12);
+    CTab tab(&target);
+    tab.SetTab(10, 2);
+    CHECK(FramePeek::Current(&target) == 111 && tab.GetTarget() == &target, "CTab: SetTab(10, 2) shows item 11");
+}
+
+// ---------------------------------------------------------------------------
 
 // A fault ends the program at once with its code and address, instead of a
 // debugger waiting for someone.
@@ -440,6 +530,7 @@ int main(int, char**) {
     CHECK(WriteSkin(), "writes a one-image BMP skin to the temporary folder");
 
     CheckExports();
+    CheckViews();
 
     WNDCLASSA wc;
     memset(&wc, 0, sizeof wc);
