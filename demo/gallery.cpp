@@ -1,50 +1,20 @@
-// Tessaro gallery: every control of the library on one skinned panel, with a
-// status line that shows the last report the controls sent.
+// Tessaro gallery: the library's controls on a skinned panel, one page at a
+// time (the controls, and the indicator views), with tabs in the header to
+// switch pages and a status line that shows the last report received.
 //
-//   gallery.exe [skin path] [--screenshot out.bmp]
+//   gallery.exe [skin path] [--page N|name] [--screenshot out.bmp]
 //
 // Without a skin path the gallery looks for default.tsk next to itself, then
-// for skins/default/default.tsk above it (the build tree). With --screenshot
+// for skins/default/default.tsk above it (the build tree). --page picks the
+// page shown first: 1 or "controls", 2 or "indicators". With --screenshot
 // it shows the window for a moment, writes what is on screen inside the
 // window to a 24-bit BMP file and exits (0 on success).
-#include <windows.h>
+#include "Gallery.h"
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
-#include "Tessaro.h"
-#include "DefaultSkin.h"
-
-namespace {
-
-// Control IDs: the wParam of the WM_COMMAND reports.
-enum {
-    kIdPanel = 10,
-    kIdTitle,
-    kIdSubtitle,
-    kIdStatus,
-    kIdLabels = 20,   // the section labels take 20..23
-    kIdPrimary = 101,
-    kIdSecondary,
-    kIdApply,
-    kIdDisabled,
-    kIdRadioSmall = 201,
-    kIdRadioMedium,
-    kIdRadioLarge,
-    kIdCheckGrid = 301,
-    kIdCheckSnap,
-    kIdMode = 401,
-    kIdBadge = 402,
-};
-
-// Items of the mode button and of the badge that follows it.
-enum { kModePlay = 1, kModePause = 2, kModeStop = 3 };
-
-const UINT kLeftLine = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
-const UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-const UINT_PTR kScreenshotTimer = 1;
-const UINT kScreenshotDelayMs = 1500;
+namespace gallery {
 
 LOGFONTA Font(int pixels, int weight) {
     LOGFONTA font;
@@ -57,9 +27,6 @@ LOGFONTA Font(int pixels, int weight) {
     return font;
 }
 
-// Controls draw their text over the whole face; a label that must start
-// right of a mark (a check box, a dot) gets enough leading spaces, measured
-// in the label's own font, to clear `pixels`.
 std::string Indent(const LOGFONTA& font, const char* text, int pixels) {
     HDC dc = GetDC(NULL);
     HFONT made = CreateFontIndirectA(&font);
@@ -73,33 +40,86 @@ std::string Indent(const LOGFONTA& font, const char* text, int pixels) {
     return std::string(count, ' ') + text;
 }
 
-// A check box or radio button that can say whether it is selected: it
-// compares the frame it shows with its selected frame.
-class Toggle : public CChckRadBitmapButton {
-public:
-    Toggle(char* skin, bool radio, LOGFONTA font, char* text)
-        : CChckRadBitmapButton(skin, radio ? SKIN_RADIO_REGION : SKIN_CHECK_REGION,
-                               radio ? SKIN_RADIO_NORMAL : SKIN_CHECK_NORMAL,
-                               radio ? SKIN_RADIO_DISABLED : SKIN_CHECK_DISABLED,
-                               radio ? SKIN_RADIO_SELECTED : SKIN_CHECK_SELECTED,
-                               radio ? SKIN_RADIO_PUSHED : SKIN_CHECK_PUSHED, font, text,
-                               SKIN_COLOR_TEXT, kLeftLine),
-          m_selectedFrame(radio ? SKIN_RADIO_SELECTED : SKIN_CHECK_SELECTED) {}
-    bool IsSelected() const { return m_nCurrentID == m_selectedFrame; }
+void Click(CUIWindow* control) {
+    HWND hwnd = control->GetWindowHandle();
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(14, 14));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
+}
 
-private:
-    int m_selectedFrame;
-};
+bool Hovered(CUIWindow* control) {
+    POINT p;
+    return GetCursorPos(&p) && WindowFromPoint(p) == control->GetWindowHandle();
+}
 
-// A multi-bitmap window whose item texts sit in the middle of the face (the
-// class itself centres them horizontally only).
-class Badge : public CMultiBitmapWindow {
-public:
-    Badge(char* skin, LOGFONTA font)
-        : CMultiBitmapWindow(skin, SKIN_BADGE_REGION, SKIN_BADGE_PLAY, SKIN_BADGE_DISABLED, font) {
-        m_uFormat = kCentred;
+void KeepExclusive(Toggle* const* group, int count, int chosen) {
+    if (!group[chosen]->IsSelected()) {
+        Click(group[chosen]);   // reports once more, selected this time
+        return;
     }
-};
+    for (int i = 0; i < count; ++i)
+        if (i != chosen) group[i]->SetUnSelectButton();
+}
+
+// ------------------------------------------------------------------- page --
+bool Page::Build(HWND panel) {
+    m_plate = Keep(new CBitmapWindow(Skin(), SKIN_PAGE, SKIN_PAGE, SKIN_PAGE, Font(12, FW_NORMAL), (char*)"", 0,
+                                     kLeftLine));
+    if (!m_plate->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_PAGE_X, SKIN_PAGE_Y, -1, -1, m_instance, panel, 0,
+                         SKIN_COLOR_KEY, NULL, NULL, NULL, SW_HIDE))
+        return false;
+    return BuildContent(m_plate->GetWindowHandle());
+}
+
+void Page::Show(bool shown) {
+    if (m_plate && m_plate->GetWindowHandle()) ShowWindow(m_plate->GetWindowHandle(), shown ? SW_SHOW : SW_HIDE);
+}
+
+void Page::Destroy() {
+    for (size_t i = m_windows.size(); i-- > 0;)
+        if (m_windows[i]->GetWindowHandle()) DestroyWindow(m_windows[i]->GetWindowHandle());
+    for (size_t i = m_objects.size(); i-- > 0;) delete m_objects[i];
+    m_windows.clear();
+    m_objects.clear();
+    m_plate = NULL;
+}
+
+bool Page::Place(CBitmapWindow* w, HWND parent, int id, int x, int y) {
+    Keep(w);
+    return w->Create("", WS_CHILD, x, y, -1, -1, m_instance, parent, id, SKIN_COLOR_KEY, NULL, NULL, NULL,
+                     SW_SHOW) != 0;
+}
+
+CBitmapWindow* Page::SectionLabel(HWND parent, const char* text, int id, int x, int y) {
+    LOGFONTA font = Font(11, FW_BOLD);
+    CBitmapWindow* label = new CBitmapWindow(Skin(), SKIN_SECTION_LABEL, SKIN_SECTION_LABEL, SKIN_SECTION_LABEL,
+                                             font, Chars(Indent(font, text, 11)), SKIN_COLOR_TEXT_MUTED, kLeftLine);
+    return Place(label, parent, id, x, y) ? label : NULL;
+}
+
+CBitmapButton* Page::SmallButton(HWND parent, const char* text, int id, int x, int y) {
+    CBitmapButton* button =
+        new CBitmapButton(Skin(), SKIN_SMALL_BUTTON_REGION, SKIN_SMALL_BUTTON_NORMAL, SKIN_SMALL_BUTTON_DISABLED,
+                          SKIN_SMALL_BUTTON_OVER, SKIN_SMALL_BUTTON_PUSHED, Font(12, FW_BOLD), (char*)text,
+                          SKIN_COLOR_TEXT, kCentred);
+    return Place(button, parent, id, x, y) ? button : NULL;
+}
+
+}  // namespace gallery
+
+using namespace gallery;
+
+namespace {
+
+// IDs of the frame's own windows; the pages' controls use 20 and above.
+enum { kIdPanel = 10, kIdTitle, kIdNote, kIdStatus, kIdTrack, kIdTabs = 15 };
+
+const int kPageCount = 2;
+const char* const kPageNames[kPageCount] = {"controls", "indicators"};
+const char* const kPageTitles[kPageCount] = {"Controls", "Indicators"};
+
+const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2;
+const UINT kScreenshotDelayMs = 1500;
+const int kStatusX = 24, kStatusY = 326;
 
 struct Gallery {
     std::string skin;
@@ -109,217 +129,129 @@ struct Gallery {
 
     CBitmapWindow* panel;
     CBitmapWindow* title;
-    CBitmapWindow* subtitle;
-    CBitmapWindow* labels[4];
-    CBitmapButton* buttons[4];
-    Toggle* radios[3];
-    Toggle* checks[2];
-    CMultiBitmapButton* mode;
-    Badge* badge;
+    CBitmapWindow* note;
+    CBitmapWindow* track;
+    Toggle* tabs[kPageCount];
     CBitmapWindow* status;
-    int activeMode;
+    Page* pages[kPageCount];
 };
 
 Gallery g;
-
-char* Chars(const std::string& s) { return const_cast<char*>(s.c_str()); }
-
-const char* Describe(int id) {
-    switch (id) {
-    case kIdPrimary: return "Primary button";
-    case kIdSecondary: return "Secondary button";
-    case kIdApply: return "Apply button";
-    case kIdDisabled: return "Disabled button";
-    case kIdRadioSmall: return "radio Small";
-    case kIdRadioMedium: return "radio Medium";
-    case kIdRadioLarge: return "radio Large";
-    case kIdCheckGrid: return "check box Show grid";
-    case kIdCheckSnap: return "check box Snap to grid";
-    case kIdMode: return "mode button";
-    default: return "control";
-    }
-}
-
-const char* ModeName(int mode) {
-    return mode == kModePlay ? "Play" : mode == kModePause ? "Pause" : "Stop";
-}
 
 void ShowStatus(const std::string& text) {
     if (!g.status) return;
     g.status->SetBitmapName(Chars(Indent(Font(12, FW_NORMAL), text.c_str(), 30)));
 }
 
-// Presses and releases a check box or radio button as a click would; the
-// control then reports like after a real click.
-void Click(CUIWindow* control) {
-    HWND hwnd = control->GetWindowHandle();
-    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(14, 14));
-    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
-}
-
-// Is the mouse pointer over this window right now?
-bool Hovered(CUIWindow* control) {
-    POINT p;
-    return GetCursorPos(&p) && WindowFromPoint(p) == control->GetWindowHandle();
-}
-
-void OnRadio(int index) {
-    Toggle* chosen = g.radios[index];
-    if (!chosen->IsSelected()) {
-        // A click on the selected radio button unselects it; a radio group
-        // always keeps one, so select it again.
-        Click(chosen);
-        return;
+// Shows one page and marks its tab; the other page and tab step back.
+void ShowPage(int index) {
+    for (int i = 0; i < kPageCount; ++i) {
+        bool chosen = i == index;
+        if (chosen) g.tabs[i]->Select();
+        else g.tabs[i]->SetUnSelectButton();
+        g.tabs[i]->SetColorText(chosen ? SKIN_COLOR_ON_ACCENT : SKIN_COLOR_TEXT_MUTED);
+        g.pages[i]->Show(chosen);
     }
-    for (int i = 0; i < 3; ++i)
-        if (i != index) g.radios[i]->SetUnSelectButton();
 }
 
-void OnMode() {
-    // Each click moves to the next mode; the badge follows.
-    g.activeMode = g.activeMode % 3 + 1;
-    __int64 error = 0;
-    g.mode->SetActiveBitmapID(g.activeMode, Hovered(g.mode) ? 2 : 0, &error);
-    g.badge->SetActiveBitmapID(g.activeMode, &error);
+// A page tab reported a click: it stays selected and its page shows.
+std::string OnTab(int index) {
+    KeepExclusive(g.tabs, kPageCount, index);
+    if (g.tabs[index]->IsSelected()) ShowPage(index);
+    return std::string("page tab ") + kPageTitles[index] + (g.tabs[index]->IsSelected() ? "  (selected)" : "");
 }
 
 void OnReport(WPARAM wParam, LPARAM lParam) {
     int id = LOWORD(wParam);
-    if (id >= kIdRadioSmall && id <= kIdRadioLarge) OnRadio(id - kIdRadioSmall);
-    if (id == kIdMode) OnMode();
+    std::string what;
+    if (id >= kIdTabs && id < kIdTabs + kPageCount) what = OnTab(id - kIdTabs);
+    for (int i = 0; i < kPageCount && what.empty(); ++i)
+        if (g.pages[i]) g.pages[i]->OnCommand(id, &what);
+    if (what.empty()) what = "control";
 
     ++g.reports;
     char text[200];
-    std::string detail;
-    if (id >= kIdRadioSmall && id <= kIdCheckSnap) {
-        Toggle* t = id <= kIdRadioLarge ? g.radios[id - kIdRadioSmall] : g.checks[id - kIdCheckGrid];
-        detail = t->IsSelected() ? "  (selected)" : "  (cleared)";
-    } else if (id == kIdMode) {
-        detail = std::string("  (now ") + ModeName(g.activeMode) + ")";
-    }
-    std::snprintf(text, sizeof text, "#%d   WM_COMMAND   id %d  %s%s   lParam %ld", g.reports, id,
-                  Describe(id), detail.c_str(), (long)lParam);
+    std::snprintf(text, sizeof text, "#%d   WM_COMMAND   id %d  %s   lParam %ld", g.reports, id, what.c_str(),
+                  (long)lParam);
     ShowStatus(text);
 }
 
 // ---------------------------------------------------------------- layout --
-const int kMargin = 24;
-const int kButtonsLabelY = 108, kButtonsY = 134;
-const int kGroupsLabelY = 190, kGroupsY = 214;
-const int kColumn2 = 208, kColumn3 = 392;
-const int kStatusY = 326;
-
 bool Make(CBitmapWindow* w, HWND parent, int id, int x, int y) {
     return w->Create("", WS_CHILD, x, y, -1, -1, g.instance, parent, id, SKIN_COLOR_KEY, NULL, NULL, NULL,
                      SW_SHOW) != 0;
 }
 
-bool BuildControls() {
+// The title badge at the left of the header band, a note next to it.
+void BuildTitle(HWND panel) {
     char* skin = Chars(g.skin);
-    HWND frame = g.frame;
-
-    // The panel fills the frame and carries every other control.
-    g.panel = new CBitmapWindow(skin, SKIN_PANEL, SKIN_PANEL, SKIN_PANEL, Font(12, FW_NORMAL), (char*)"", 0,
-                                kLeftLine);
-    if (!g.panel->Create("", WS_CHILD | WS_CLIPCHILDREN, 0, 0, -1, -1, g.instance, frame, kIdPanel,
-                         SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
-        return false;
-    HWND panel = g.panel->GetWindowHandle();
-
     LOGFONTA titleFont = Font(19, FW_BOLD);
     g.title = new CBitmapWindow(skin, SKIN_TITLE_REGION, SKIN_TITLE, SKIN_TITLE_DISABLED, titleFont,
                                 Chars(Indent(titleFont, "Tessaro Gallery", 58)), SKIN_COLOR_ON_ACCENT, kLeftLine);
     Make(g.title, panel, kIdTitle, SKIN_TITLE_X, SKIN_TITLE_Y);
 
-    g.subtitle = new CBitmapWindow(skin, SKIN_SUBTITLE, SKIN_SUBTITLE, SKIN_SUBTITLE, Font(13, FW_NORMAL),
-                                   (char*)"Bitmap-skinned Win32 controls  \xB7  default skin",
-                                   SKIN_COLOR_TEXT_MUTED, kLeftLine);
-    Make(g.subtitle, panel, kIdSubtitle, SKIN_SUBTITLE_X, SKIN_SUBTITLE_Y);
+    g.note = new CBitmapWindow(skin, SKIN_NOTE, SKIN_NOTE, SKIN_NOTE, Font(12, FW_NORMAL),
+                               (char*)"Bitmap-skinned\r\nWin32 controls", SKIN_COLOR_TEXT_MUTED, DT_LEFT);
+    Make(g.note, panel, kIdNote, SKIN_NOTE_X, SKIN_NOTE_Y);
+}
 
-    const char* sections[4] = {"PUSH BUTTONS", "RADIO BUTTONS", "CHECK BOXES", "MULTI-BITMAP"};
-    const int sectionX[4] = {kMargin, kMargin, kColumn2, kColumn3};
-    const int sectionY[4] = {kButtonsLabelY, kGroupsLabelY, kGroupsLabelY, kGroupsLabelY};
-    LOGFONTA labelFont = Font(11, FW_BOLD);
-    for (int i = 0; i < 4; ++i) {
-        g.labels[i] = new CBitmapWindow(skin, SKIN_SECTION_LABEL, SKIN_SECTION_LABEL, SKIN_SECTION_LABEL,
-                                        labelFont, Chars(Indent(labelFont, sections[i], 11)),
-                                        SKIN_COLOR_TEXT_MUTED, kLeftLine);
-        Make(g.labels[i], panel, kIdLabels + i, sectionX[i], sectionY[i]);
+// The page tabs, in their track at the right of the header band.
+bool BuildTabs(HWND panel) {
+    char* skin = Chars(g.skin);
+    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK, SKIN_PAGE_TRACK, SKIN_PAGE_TRACK, Font(12, FW_NORMAL),
+                                (char*)"", 0, kLeftLine);
+    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
+                         kIdTrack, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
+        return false;
+    for (int i = 0; i < kPageCount; ++i) {
+        g.tabs[i] = new Toggle(skin, SKIN_PAGE_TAB_REGION, SKIN_PAGE_TAB_NORMAL, SKIN_PAGE_TAB_DISABLED,
+                               SKIN_PAGE_TAB_SELECTED, SKIN_PAGE_TAB_PUSHED, Font(13, FW_BOLD),
+                               (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
+        if (!Make(g.tabs[i], g.track->GetWindowHandle(), kIdTabs + i,
+                  SKIN_TRACK_PAD + i * (SKIN_PAGE_TAB_W + SKIN_TRACK_PAD), SKIN_TRACK_PAD))
+            return false;
     }
+    return true;
+}
 
-    // Push buttons: two primary (accent) and two secondary (slate) faces.
-    const char* buttonText[4] = {"Primary", "Secondary", "Apply", "Disabled"};
-    const bool primary[4] = {true, false, false, true};
-    LOGFONTA buttonFont = Font(13, FW_BOLD);
-    for (int i = 0; i < 4; ++i) {
-        g.buttons[i] = primary[i]
-            ? new CBitmapButton(skin, SKIN_BUTTON_REGION, SKIN_BUTTON_NORMAL, SKIN_BUTTON_DISABLED,
-                                SKIN_BUTTON_OVER, SKIN_BUTTON_PUSHED, buttonFont, (char*)buttonText[i],
-                                SKIN_COLOR_ON_ACCENT, kCentred)
-            : new CBitmapButton(skin, SKIN_BUTTON_REGION, SKIN_BUTTON2_NORMAL, SKIN_BUTTON2_DISABLED,
-                                SKIN_BUTTON2_OVER, SKIN_BUTTON2_PUSHED, buttonFont, (char*)buttonText[i],
-                                SKIN_COLOR_TEXT, kCentred);
-        Make(g.buttons[i], panel, kIdPrimary + i, kMargin + i * (SKIN_BUTTON_W + 16), kButtonsY);
-    }
-    g.buttons[3]->SetColorText(SKIN_COLOR_TEXT_MUTED);
-    g.buttons[3]->Enable(0);
+bool BuildPages(HWND panel) {
+    g.pages[0] = NewControlsPage(g.skin, g.instance);
+    g.pages[1] = NewIndicatorsPage(g.skin, g.instance);
+    for (int i = 0; i < kPageCount; ++i)
+        if (!g.pages[i]->Build(panel)) return false;
+    return true;
+}
 
-    LOGFONTA rowFont = Font(13, FW_NORMAL);
-    const char* radioText[3] = {"Small", "Medium", "Large"};
-    for (int i = 0; i < 3; ++i) {
-        g.radios[i] = new Toggle(skin, true, rowFont, Chars(Indent(rowFont, radioText[i], 31)));
-        Make(g.radios[i], panel, kIdRadioSmall + i, kMargin, kGroupsY + i * (SKIN_ROW_H + 2));
-    }
-    const char* checkText[2] = {"Show grid", "Snap to grid"};
-    for (int i = 0; i < 2; ++i) {
-        g.checks[i] = new Toggle(skin, false, rowFont, Chars(Indent(rowFont, checkText[i], 31)));
-        Make(g.checks[i], panel, kIdCheckGrid + i, kColumn2, kGroupsY + i * (SKIN_ROW_H + 2));
-    }
-
-    // The mode button cycles play / pause / stop; the badge shows the mode.
-    BITMAPLISTID play = {SKIN_MODE_REGION, SKIN_MODE_PLAY_NORMAL, SKIN_MODE_PLAY_DISABLED, SKIN_MODE_PLAY_OVER,
-                         SKIN_MODE_PLAY_PUSHED};
-    BITMAPLISTID pause = {SKIN_MODE_REGION, SKIN_MODE_PAUSE_NORMAL, SKIN_MODE_PAUSE_DISABLED,
-                          SKIN_MODE_PAUSE_OVER, SKIN_MODE_PAUSE_PUSHED};
-    BITMAPLISTID stop = {SKIN_MODE_REGION, SKIN_MODE_STOP_NORMAL, SKIN_MODE_STOP_DISABLED, SKIN_MODE_STOP_OVER,
-                         SKIN_MODE_STOP_PUSHED};
-    __int64 error = 0;
-    g.mode = new CMultiBitmapButton(skin, play, buttonFont);
-    g.mode->SetBitmap(play, (char*)"", SKIN_COLOR_TEXT, kModePlay, &error);
-    g.mode->SetBitmap(pause, (char*)"", SKIN_COLOR_TEXT, kModePause, &error);
-    g.mode->SetBitmap(stop, (char*)"", SKIN_COLOR_TEXT, kModeStop, &error);
-    Make(g.mode, panel, kIdMode, kColumn3, kGroupsY);
-    g.mode->SetActiveBitmapID(kModePlay, 0, &error);
-
-    LOGFONTA badgeFont = Font(12, FW_BOLD);
-    g.badge = new Badge(skin, badgeFont);
-    BITMAPLISTID playing = {SKIN_BADGE_REGION, SKIN_BADGE_PLAY, SKIN_BADGE_DISABLED, -1, -1};
-    BITMAPLISTID paused = {SKIN_BADGE_REGION, SKIN_BADGE_PAUSE, SKIN_BADGE_DISABLED, -1, -1};
-    BITMAPLISTID stopped = {SKIN_BADGE_REGION, SKIN_BADGE_STOP, SKIN_BADGE_DISABLED, -1, -1};
-    g.badge->SetBitmap(playing, (char*)"PLAYING", SKIN_COLOR_PLAY, kModePlay, &error);
-    g.badge->SetBitmap(paused, (char*)"PAUSED", SKIN_COLOR_PAUSE, kModePause, &error);
-    g.badge->SetBitmap(stopped, (char*)"STOPPED", SKIN_COLOR_STOP, kModeStop, &error);
-    Make(g.badge, panel, kIdBadge, kColumn3 + SKIN_MODE_W + 12, kGroupsY + (SKIN_MODE_H - SKIN_BADGE_H) / 2);
-    g.badge->SetActiveBitmapID(kModePlay, &error);
-    g.activeMode = kModePlay;
+bool BuildControls(int startPage) {
+    // The panel fills the frame and carries everything else.
+    g.panel = new CBitmapWindow(Chars(g.skin), SKIN_PANEL, SKIN_PANEL, SKIN_PANEL, Font(12, FW_NORMAL), (char*)"",
+                                0, kLeftLine);
+    if (!g.panel->Create("", WS_CHILD | WS_CLIPCHILDREN, 0, 0, -1, -1, g.instance, g.frame, kIdPanel,
+                         SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
+        return false;
+    HWND panel = g.panel->GetWindowHandle();
+    BuildTitle(panel);
+    if (!BuildTabs(panel) || !BuildPages(panel)) return false;
 
     LOGFONTA statusFont = Font(12, FW_NORMAL);
-    g.status = new CBitmapWindow(skin, SKIN_STATUS_REGION, SKIN_STATUS, SKIN_STATUS_DISABLED, statusFont,
-                                 Chars(Indent(statusFont, "Ready: click a control", 30)),
-                                 SKIN_COLOR_TEXT_MUTED, kLeftLine);
-    Make(g.status, panel, kIdStatus, kMargin, kStatusY);
+    g.status = new CBitmapWindow(Chars(g.skin), SKIN_STATUS_REGION, SKIN_STATUS, SKIN_STATUS_DISABLED, statusFont,
+                                 Chars(Indent(statusFont, "Ready: click a control", 30)), SKIN_COLOR_TEXT_MUTED,
+                                 kLeftLine);
+    Make(g.status, panel, kIdStatus, kStatusX, kStatusY);
 
-    // Start from a chosen radio button and one checked box, as a user would.
-    Click(g.radios[1]);
-    Click(g.checks[0]);
+    ShowPage(startPage);
+    g.pages[startPage]->Start();
     return true;
 }
 
 void DestroyControls() {
-    // Windows first (children before their parent), then the objects.
-    CUIWindow* all[] = {g.status, g.badge, g.mode, g.checks[0], g.checks[1], g.radios[0], g.radios[1],
-                        g.radios[2], g.buttons[0], g.buttons[1], g.buttons[2], g.buttons[3], g.labels[0],
-                        g.labels[1], g.labels[2], g.labels[3], g.subtitle, g.title, g.panel};
+    // The pages first, then the frame's own windows (children before their
+    // parent), then the objects.
+    for (int i = 0; i < kPageCount; ++i) {
+        delete g.pages[i];
+        g.pages[i] = NULL;
+    }
+    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.track, g.note, g.title, g.panel};
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i)
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
@@ -398,7 +330,10 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_ESCAPE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
         return 0;
     case WM_TIMER:
-        if (wParam == kScreenshotTimer) {
+        if (wParam == kSecondTimer) {
+            for (int i = 0; i < kPageCount; ++i)
+                if (g.pages[i]) g.pages[i]->OnSecond();
+        } else if (wParam == kScreenshotTimer) {
             KillTimer(hwnd, kScreenshotTimer);
             g_exitCode = Screenshot(g_screenshotPath.c_str()) ? 0 : 3;
             if (g_exitCode) std::fprintf(stderr, "gallery: cannot write %s\n", g_screenshotPath.c_str());
@@ -409,6 +344,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd);
         return 0;
     case WM_DESTROY:
+        KillTimer(hwnd, kSecondTimer);
         DestroyControls();
         PostQuitMessage(g_exitCode);
         return 0;
@@ -441,19 +377,45 @@ std::string FindSkin() {
     return std::string();
 }
 
+const char kUsage[] = "usage: gallery.exe [skin path] [--page 1|2|controls|indicators] [--screenshot out.bmp]\n";
+
+// A page by number (from 1) or by name; -1 when there is no such page.
+int PageIndex(const char* text) {
+    for (int i = 0; i < kPageCount; ++i) {
+        char number[4];
+        std::snprintf(number, sizeof number, "%d", i + 1);
+        if (std::strcmp(text, number) == 0 || lstrcmpiA(text, kPageNames[i]) == 0) return i;
+    }
+    return -1;
+}
+
+struct Arguments {
+    std::string skinPath;
+    int startPage;
+};
+
+bool ParseArguments(int argc, char** argv, Arguments* args) {
+    args->startPage = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) g_screenshotPath = argv[++i];
+        else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc) {
+            args->startPage = PageIndex(argv[++i]);
+            if (args->startPage < 0) return false;
+        } else if (argv[i][0] != '-') args->skinPath = argv[i];
+        else return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string skinPath;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) g_screenshotPath = argv[++i];
-        else if (argv[i][0] != '-') skinPath = argv[i];
-        else {
-            std::fprintf(stderr, "usage: gallery.exe [skin path] [--screenshot out.bmp]\n");
-            return 2;
-        }
+    Arguments args;
+    if (!ParseArguments(argc, argv, &args)) {
+        std::fprintf(stderr, "%s", kUsage);
+        return 2;
     }
-    g.skin = skinPath.empty() ? FindSkin() : FullPath(skinPath);
+    g.skin = args.skinPath.empty() ? FindSkin() : FullPath(args.skinPath);
     if (g.skin.empty() || !Exists(g.skin)) {
         std::fprintf(stderr, "gallery: no skin found (pass its path: gallery.exe path\\to\\default.tsk)\n");
         return 2;
@@ -477,7 +439,7 @@ int main(int argc, char** argv) {
                               WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, x, y, SKIN_PANEL_W,
                               SKIN_PANEL_H, NULL, NULL, g.instance, NULL);
     if (!g.frame) return 1;
-    if (!BuildControls()) {
+    if (!BuildControls(args.startPage)) {
         std::fprintf(stderr, "gallery: the panel could not be created from %s\n", g.skin.c_str());
         DestroyWindow(g.frame);
         return 1;
@@ -490,6 +452,7 @@ int main(int argc, char** argv) {
     ShowWindow(g.frame, SW_SHOW);
     UpdateWindow(g.frame);
     SetForegroundWindow(g.frame);
+    SetTimer(g.frame, kSecondTimer, 1000, NULL);
     if (!g_screenshotPath.empty()) SetTimer(g.frame, kScreenshotTimer, kScreenshotDelayMs, NULL);
 
     MSG msg;

@@ -3,7 +3,9 @@
 # shows the gallery.
 #   bash tools/run.sh                 screenshot mode: runs the gallery under
 #                                     Wine on a private display and writes
-#                                     gallery.png at the repository root
+#                                     gallery.png (controls page) and
+#                                     gallery-indicators.png at the
+#                                     repository root
 #   bash tools/run.sh --interactive   opens the gallery on $DISPLAY for a person
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -48,16 +50,24 @@ if [ "$interactive" = 1 ]; then
   exec wine "$gallery" "$root/$skin"
 fi
 
-# Screenshot mode: a private display and wineserver, stopped on exit.
+# Screenshot mode: a private display and wineserver, stopped on exit. One
+# picture per gallery page: gallery.png (the controls) and
+# gallery-indicators.png.
 source tools/wine-env.sh "$build"
-shot="$build/gallery-screenshot.bmp"
-rm -f "$shot"
 # Wine sees the Linux file system as drive Z:.
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
-timeout 180 wine "$gallery" "$(to_windows "$root/$skin")" --screenshot "$(to_windows "$shot")"
-if [ ! -s "$shot" ]; then
-  echo "run: the gallery wrote no screenshot" >&2
-  exit 1
-fi
-convert "$shot" "$root/gallery.png"
-echo "$root/gallery.png"
+pictures=()
+for page in controls indicators; do
+  picture="$root/gallery.png"
+  [ "$page" = controls ] || picture="$root/gallery-$page.png"
+  shot="$build/gallery-$page-screenshot.bmp"
+  rm -f "$shot"
+  timeout 180 wine "$gallery" "$(to_windows "$root/$skin")" --page "$page" --screenshot "$(to_windows "$shot")"
+  if [ ! -s "$shot" ]; then
+    echo "run: the gallery wrote no screenshot of its $page page" >&2
+    exit 1
+  fi
+  convert "$shot" "$picture"
+  pictures+=("$picture")
+done
+printf '%s\n' "${pictures[@]}"

@@ -25,7 +25,8 @@ void CTab::SetTab(int baseID, DWORD state) {
         m_pTarget->Enable(0);
         return;
     }
-    ShowItem(*m_pTarget, baseID + (int)(state - 1));
+    // Unsigned arithmetic: a base near INT_MAX wraps instead of overflowing.
+    ShowItem(*m_pTarget, (int)((unsigned)baseID + (state - 1)));
     m_pTarget->Enable(1);
 }
 

@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 46
+#define SKIN_IMAGE_COUNT 112
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -52,6 +52,72 @@
 #define SKIN_STATUS_DISABLED        44   /* 592x30 */
 #define SKIN_SECTION_LABEL          45   /* 170x20 */
 #define SKIN_SUBTITLE               46   /* 330x20 */
+#define SKIN_PAGE                   47   /* 608x222 */
+#define SKIN_PAGE_TRACK             48   /* 212x36 */
+#define SKIN_PAGE_TAB_REGION        49   /* 100x28 */
+#define SKIN_PAGE_TAB_NORMAL        50   /* 100x28 */
+#define SKIN_PAGE_TAB_DISABLED      51   /* 100x28 */
+#define SKIN_PAGE_TAB_SELECTED      52   /* 100x28 */
+#define SKIN_PAGE_TAB_PUSHED        53   /* 100x28 */
+#define SKIN_NOTE                   54   /* 116x36 */
+#define SKIN_SMALL_BUTTON_REGION    55   /* 52x28 */
+#define SKIN_SMALL_BUTTON_NORMAL    56   /* 52x28 */
+#define SKIN_SMALL_BUTTON_DISABLED  57   /* 52x28 */
+#define SKIN_SMALL_BUTTON_OVER      58   /* 52x28 */
+#define SKIN_SMALL_BUTTON_PUSHED    59   /* 52x28 */
+#define SKIN_CHANNEL_PLATE          60   /* 114x64 */
+#define SKIN_DIGIT_L_0              61   /* 26x42 */
+#define SKIN_DIGIT_L_1              62   /* 26x42 */
+#define SKIN_DIGIT_L_2              63   /* 26x42 */
+#define SKIN_DIGIT_L_3              64   /* 26x42 */
+#define SKIN_DIGIT_L_4              65   /* 26x42 */
+#define SKIN_DIGIT_L_5              66   /* 26x42 */
+#define SKIN_DIGIT_L_6              67   /* 26x42 */
+#define SKIN_DIGIT_L_7              68   /* 26x42 */
+#define SKIN_DIGIT_L_8              69   /* 26x42 */
+#define SKIN_DIGIT_L_9              70   /* 26x42 */
+#define SKIN_DIGIT_L_OFF            71   /* 26x42 */
+#define SKIN_TIME_PLATE             72   /* 170x44 */
+#define SKIN_DIGIT_S_0              73   /* 14x24 */
+#define SKIN_DIGIT_S_1              74   /* 14x24 */
+#define SKIN_DIGIT_S_2              75   /* 14x24 */
+#define SKIN_DIGIT_S_3              76   /* 14x24 */
+#define SKIN_DIGIT_S_4              77   /* 14x24 */
+#define SKIN_DIGIT_S_5              78   /* 14x24 */
+#define SKIN_DIGIT_S_6              79   /* 14x24 */
+#define SKIN_DIGIT_S_7              80   /* 14x24 */
+#define SKIN_DIGIT_S_8              81   /* 14x24 */
+#define SKIN_DIGIT_S_9              82   /* 14x24 */
+#define SKIN_DIGIT_S_OFF            83   /* 14x24 */
+#define SKIN_COLON                  84   /* 8x24 */
+#define SKIN_COLON_OFF              85   /* 8x24 */
+#define SKIN_MARK_PM                86   /* 38x24 */
+#define SKIN_MARK_PM_OFF            87   /* 38x24 */
+#define SKIN_MARK_AM                88   /* 38x24 */
+#define SKIN_MARK_AM_OFF            89   /* 38x24 */
+#define SKIN_MARK_PLAY              90   /* 38x24 */
+#define SKIN_MARK_PLAY_OFF          91   /* 38x24 */
+#define SKIN_MARK_EXP               92   /* 38x24 */
+#define SKIN_MARK_EXP_OFF           93   /* 38x24 */
+#define SKIN_MARK_REC               94   /* 38x24 */
+#define SKIN_MARK_REC_OFF           95   /* 38x24 */
+#define SKIN_SENS_FACE              96   /* 135x44 */
+#define SKIN_ANTENNA_0              97   /* 34x24 */
+#define SKIN_ANTENNA_1              98   /* 34x24 */
+#define SKIN_ANTENNA_2              99   /* 34x24 */
+#define SKIN_ANTENNA_3              100   /* 34x24 */
+#define SKIN_ANTENNA_4              101   /* 34x24 */
+#define SKIN_ANTENNA_5              102   /* 34x24 */
+#define SKIN_ANTENNA_OFF            103   /* 34x24 */
+#define SKIN_SIGN_DB                104   /* 24x24 */
+#define SKIN_SIGN_DB_OFF            105   /* 24x24 */
+#define SKIN_SIGN_PERCENT           106   /* 24x24 */
+#define SKIN_SIGN_PERCENT_OFF       107   /* 24x24 */
+#define SKIN_SOURCE_REGION          108   /* 112x28 */
+#define SKIN_SOURCE_TV              109   /* 112x28 */
+#define SKIN_SOURCE_RADIO           110   /* 112x28 */
+#define SKIN_SOURCE_AUX             111   /* 112x28 */
+#define SKIN_SOURCE_DISABLED        112   /* 112x28 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -79,6 +145,56 @@
 #define SKIN_SUBTITLE_X 284
 #define SKIN_SUBTITLE_Y 36
 #define SKIN_HEADER_H 92
+
+/* Gallery pages: the page plate's and the tab track's places on the panel. */
+#define SKIN_PAGE_X 16
+#define SKIN_PAGE_Y 96
+#define SKIN_PAGE_W 608
+#define SKIN_PAGE_H 222
+#define SKIN_TRACK_X 404
+#define SKIN_TRACK_Y 28
+#define SKIN_TRACK_W 212
+#define SKIN_TRACK_H 36
+#define SKIN_TRACK_PAD 4   /* tabs sit this far inside the track and apart */
+#define SKIN_PAGE_TAB_W 100
+#define SKIN_PAGE_TAB_H 28
+#define SKIN_NOTE_X 284
+#define SKIN_NOTE_Y 28
+#define SKIN_NOTE_W 116
+#define SKIN_NOTE_H 36
+#define SKIN_SMALL_BUTTON_W 52
+#define SKIN_SMALL_BUTTON_H 28
+
+/* Displays: sizes, and where their parts go on their plates. */
+#define SKIN_DIGIT_L_W 26
+#define SKIN_DIGIT_L_H 42
+#define SKIN_DIGIT_S_W 14
+#define SKIN_DIGIT_S_H 24
+#define SKIN_COLON_W 8
+#define SKIN_MARK_W 38
+#define SKIN_CHANNEL_PLATE_W 114
+#define SKIN_CHANNEL_PLATE_H 64
+#define SKIN_CHANNEL_DIGIT_X 14
+#define SKIN_CHANNEL_DIGIT_Y 11
+#define SKIN_CHANNEL_DIGIT_STEP 30
+#define SKIN_TIME_PLATE_W 170
+#define SKIN_TIME_PLATE_H 44
+#define SKIN_TIME_ROW_Y 10
+#define SKIN_TIME_MARK_X 10
+#define SKIN_TIME_HOUR_X 54
+#define SKIN_TIME_COLON1_X 84
+#define SKIN_TIME_MINUTE_X 92
+#define SKIN_TIME_COLON2_X 122
+#define SKIN_TIME_SECOND_X 130
+#define SKIN_DIGIT_S_STEP 16   /* tens to units of one pair */
+#define SKIN_SENS_W 135
+#define SKIN_SENS_H 44
+#define SKIN_SENS_ROW_Y 10
+#define SKIN_SENS_ANTENNA_X 10
+#define SKIN_SENS_DIGITS_X 52
+#define SKIN_SENS_SIGN_X 101
+#define SKIN_SOURCE_W 112
+#define SKIN_SOURCE_H 28
 
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */

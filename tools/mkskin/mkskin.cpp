@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -157,38 +158,39 @@ void DrawTitle(Canvas& c, bool enabled) {
 // ---- push buttons
 Shape ButtonShape() { return RoundRect(0, 0, 120, 36, 9); }
 
-void DrawButton(Canvas& c, State state, bool primary) {
-    Shape face = ButtonShape();
+// A push button face of any size: `face` spans the whole image.
+void DrawButtonFace(Canvas& c, const Shape& face, State state, bool primary) {
+    const float h = float(c.Height());
     switch (state) {
     case kNormal:
         if (primary) {
-            c.Fill(face, VGradient(0, Hex(kAccentTop), 36, Hex(kAccentBottom)));
+            c.Fill(face, VGradient(0, Hex(kAccentTop), h, Hex(kAccentBottom)));
             TopSheen(c, face, 0.16f);
             c.Fill(Ring(face, 1), Under(kAccentBorder));
         } else {
-            c.Fill(face, VGradient(0, Hex(kSurfaceTop), 36, Hex(kSurfaceBottom)));
+            c.Fill(face, VGradient(0, Hex(kSurfaceTop), h, Hex(kSurfaceBottom)));
             TopSheen(c, face, 0.07f);
             c.Fill(Ring(face, 1), Under(kSurfaceBorder));
         }
         break;
     case kOver:
         if (primary) {
-            c.Fill(face, VGradient(0, Hex(kAccentOverTop), 36, Hex(kAccentOverBottom)));
+            c.Fill(face, VGradient(0, Hex(kAccentOverTop), h, Hex(kAccentOverBottom)));
             TopSheen(c, face, 0.20f);
             c.Fill(Ring(face, 1), Under(0x6A8FFF));
         } else {
-            c.Fill(face, VGradient(0, Hex(kOverTop), 36, Hex(kOverBottom)));
+            c.Fill(face, VGradient(0, Hex(kOverTop), h, Hex(kOverBottom)));
             TopSheen(c, face, 0.09f);
             c.Fill(Ring(face, 1), Under(kAccent), 0.75f);
         }
         break;
     case kPushed:
         if (primary) {
-            c.Fill(face, VGradient(0, Hex(kAccentPressTop), 36, Hex(kAccentPressBottom)));
+            c.Fill(face, VGradient(0, Hex(kAccentPressTop), h, Hex(kAccentPressBottom)));
             InnerShadow(c, face, 0.35f);
             c.Fill(Ring(face, 1), Under(0x2F50B8));
         } else {
-            c.Fill(face, VGradient(0, Hex(kPressTop), 36, Hex(kPressBottom)));
+            c.Fill(face, VGradient(0, Hex(kPressTop), h, Hex(kPressBottom)));
             InnerShadow(c, face, 0.30f);
             c.Fill(Ring(face, 1), Under(kAccent));
         }
@@ -200,6 +202,8 @@ void DrawButton(Canvas& c, State state, bool primary) {
     }
     c.Cut(face);
 }
+
+void DrawButton(Canvas& c, State state, bool primary) { DrawButtonFace(c, ButtonShape(), state, primary); }
 
 // ---- check boxes and radio buttons: a mark at the left of a label row
 const int kRowW = 150, kRowH = 28;
@@ -324,6 +328,416 @@ std::function<void(Canvas&)> Silhouette(Shape (*shape)()) {
     return [shape](Canvas& c) { c.Silhouette(shape(), Hex(kRegionInside)); };
 }
 
+// ============================================================ indicators ==
+// Digit displays and their parts, the gallery's page plates and page tabs,
+// and small buttons. Displays are dark LCD plates; their parts (digits,
+// marks, signs) are rectangles drawn over the plate's flat inside colour, so
+// they need no outline of their own.
+
+// ---- the panel as it is drawn, for parts that sit on it away from the body
+// colour (the header band, the accent glow): they take its exact pixels.
+Paint PanelPixels(int ox, int oy) {
+    static std::vector<uint32_t> pixels;
+    if (pixels.empty()) {
+        Canvas panel(kPanelW, kPanelH, Under(kDesk));
+        DrawPanel(panel);
+        pixels = panel.Pixels();
+    }
+    return [=](float x, float y) {
+        int px = std::min(kPanelW - 1, std::max(0, int(x) + ox));
+        int py = std::min(kPanelH - 1, std::max(0, int(y) + oy));
+        return Hex(pixels[size_t(py) * kPanelW + px]);
+    };
+}
+
+// ---- page plates and page tabs
+// A page plate covers the panel's body between the header and the status
+// line; each gallery page is one plate holding its controls.
+const int kPageX = 16, kPageY = 96, kPageW = 608, kPageH = 222;
+// The page tabs sit in a track at the right of the header band.
+const int kTabW = 100, kTabH = 28, kTrackPad = 4;
+const int kTrackW = 2 * kTabW + 3 * kTrackPad, kTrackH = kTabH + 2 * kTrackPad;
+const int kTrackX = kPanelW - 24 - kTrackW, kTrackY = kTitleY + 28 - kTrackH / 2;
+const uint32_t kTrackFill = 0x131821, kTrackBorder = 0x2C3445;
+// A short note left of the track, where the subtitle was.
+const int kNoteX = 284, kNoteY = 28, kNoteW = 116, kNoteH = 36;
+
+Shape TrackShape() { return RoundRect(0, 0, float(kTrackW), float(kTrackH), kTrackH / 2.0f); }
+Shape TabShape() { return RoundRect(0, 0, float(kTabW), float(kTabH), kTabH / 2.0f); }
+
+void DrawTrack(Canvas& c) {
+    Shape face = TrackShape();
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+void DrawTab(Canvas& c, State state) {
+    Shape face = TabShape();
+    switch (state) {
+    case kSelected:
+        c.Fill(face, VGradient(0, Hex(kAccentTop), float(kTabH), Hex(kAccentBottom)));
+        TopSheen(c, face, 0.16f);
+        c.Fill(Ring(face, 1), Under(kAccentBorder));
+        break;
+    case kPushed:
+        c.Fill(face, VGradient(0, Hex(kPressTop), float(kTabH), Hex(kPressBottom)));
+        InnerShadow(c, face, 0.30f);
+        c.Fill(Ring(face, 1), Under(kAccent), 0.8f);
+        break;
+    default:   // normal and disabled: the track shows through, only the text differs
+        break;
+    }
+    c.Cut(face);
+}
+
+// ---- small push buttons (steppers under the displays)
+const int kSmallW = 52, kSmallH = 28;
+Shape SmallButtonShape() { return RoundRect(0, 0, float(kSmallW), float(kSmallH), 7); }
+
+// ---- LCD plates and the segment style of their digits and letters
+const uint32_t kLcdFill = 0x0B0F15, kLcdBorder = 0x2E3748, kLcdLit = 0x5CD8F5;
+const float kGhost = 0.09f;   // unlit segments: a faint trace of the lit colour
+
+void DrawLcdPlate(Canvas& c, float radius) {
+    Shape face = RoundRect(0, 0, float(c.Width()), float(c.Height()), radius);
+    c.Fill(face, Under(kLcdFill));
+    c.Fill(Intersect(Ring(Offset(face, -1), 1), Rect(0, float(c.Height()) - 6, float(c.Width()), float(c.Height()))),
+           Under(kWhite), 0.05f);
+    c.Fill(Ring(face, 1), Under(kLcdBorder));
+    c.Cut(face);
+}
+
+// A slightly slanted copy of a shape: the lean of an LCD readout.
+Shape Lean(const Shape& a, float centreY, float lean) {
+    Shape s = a;
+    auto da = a.distance;
+    s.distance = [=](float x, float y) { return da(x + lean * (y - centreY), y); };
+    float spread = std::fabs(lean) * std::max(std::fabs(a.y0 - centreY), std::fabs(a.y1 - centreY));
+    s.x0 -= spread; s.x1 += spread;
+    return s;
+}
+
+// The seven segments a..g of a digit cell, as round-capped strokes.
+//  aaa
+// f   b
+//  ggg
+// e   c
+//  ddd
+Shape Segment(int index, float x0, float y0, float w, float h, float t) {
+    float half = t / 2, gap = t * 0.55f;
+    float l = x0 + half, r = x0 + w - half, top = y0 + half, mid = y0 + h / 2, bottom = y0 + h - half;
+    switch (index) {
+    case 0: return Capsule(l + gap, top, r - gap, top, half * 0.92f);
+    case 1: return Capsule(r, top + gap, r, mid - gap, half * 0.92f);
+    case 2: return Capsule(r, mid + gap, r, bottom - gap, half * 0.92f);
+    case 3: return Capsule(l + gap, bottom, r - gap, bottom, half * 0.92f);
+    case 4: return Capsule(l, mid + gap, l, bottom - gap, half * 0.92f);
+    case 5: return Capsule(l, top + gap, l, mid - gap, half * 0.92f);
+    default: return Capsule(l + gap, mid, r - gap, mid, half * 0.92f);
+    }
+}
+
+// Lit segments of 0..9 (bit 0 = a ... bit 6 = g); 8 lights all.
+const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+
+// A digit (0..9), or only its unlit trace (digit < 0), filling the image.
+void DrawDigit(Canvas& c, int digit, float thickness) {
+    float w = float(c.Width()), h = float(c.Height());
+    float padX = thickness * 0.55f + 1, padY = 1;
+    float lean = 0.07f, cy = h / 2;
+    int lit = digit >= 0 ? kSegments[digit] : 0;
+    for (int s = 0; s < 7; ++s) {
+        Shape seg = Lean(Segment(s, padX, padY, w - 2 * padX, h - 2 * padY, thickness), cy, lean);
+        if (lit & (1 << s)) {
+            c.Fill(Offset(seg, 1.2f), Under(kLcdLit), 0.12f);   // a soft glow
+            c.Fill(seg, Under(kLcdLit));
+        } else {
+            c.Fill(seg, Under(kLcdLit), kGhost);
+        }
+    }
+}
+
+// Letters in the same stroke style, on a 4 x 6 grid (y down).
+struct Stroke { float ax, ay, bx, by; };
+std::vector<Stroke> Glyph(char letter) {
+    switch (letter) {
+    case 'A': return {{0, 6, 0, 0}, {0, 0, 4, 0}, {4, 0, 4, 6}, {0, 3, 4, 3}};
+    case 'B': return {{0, 0, 0, 6}, {0, 0, 3, 0}, {3, 0, 3, 3}, {0, 3, 4, 3}, {4, 3, 4, 6}, {4, 6, 0, 6}};
+    case 'C': return {{4, 0, 0, 0}, {0, 0, 0, 6}, {0, 6, 4, 6}};
+    case 'E': return {{4, 0, 0, 0}, {0, 0, 0, 6}, {0, 6, 4, 6}, {0, 3, 3, 3}};
+    case 'L': return {{0, 0, 0, 6}, {0, 6, 4, 6}};
+    case 'M': return {{0, 6, 0, 0}, {0, 0, 2, 3}, {2, 3, 4, 0}, {4, 0, 4, 6}};
+    case 'P': return {{0, 6, 0, 0}, {0, 0, 4, 0}, {4, 0, 4, 3}, {4, 3, 0, 3}};
+    case 'R': return {{0, 6, 0, 0}, {0, 0, 4, 0}, {4, 0, 4, 3}, {4, 3, 0, 3}, {2, 3, 4, 6}};
+    case 'X': return {{0, 0, 4, 6}, {4, 0, 0, 6}};
+    case 'Y': return {{0, 0, 2, 3}, {4, 0, 2, 3}, {2, 3, 2, 6}};
+    case 'd': return {{4, 0, 4, 6}, {4, 6, 0, 6}, {0, 6, 0, 3}, {0, 3, 4, 3}};
+    default: return {};
+    }
+}
+
+// Width of a word of `scale` pixels per grid step, `gap` pixels apart.
+float WordWidth(const char* word, float scale, float gap) {
+    size_t n = std::strlen(word);
+    return n ? n * 4 * scale + (n - 1) * gap : 0;
+}
+
+Shape Word(const char* word, float x, float y, float scale, float gap, float half) {
+    Shape all = Circle(-100, -100, 0);   // empty start, away from the image
+    bool first = true;
+    for (size_t i = 0; word[i]; ++i, x += 4 * scale + gap)
+        for (const Stroke& s : Glyph(word[i])) {
+            Shape line = Capsule(x + s.ax * scale, y + s.ay * scale, x + s.bx * scale, y + s.by * scale, half);
+            all = first ? line : Union(all, line);
+            first = false;
+        }
+    return all;
+}
+
+// A word centred in the image at height `cy`; lit, or only its trace.
+void DrawWord(Canvas& c, const char* word, float x, float cy, float scale, float gap, uint32_t colour, bool lit) {
+    Shape w = Lean(Word(word, x, cy - 3 * scale, scale, gap, scale * 0.6f), cy, 0.07f);
+    if (lit) {
+        c.Fill(Offset(w, 1.0f), Under(colour), 0.12f);
+        c.Fill(w, Under(colour));
+    } else {
+        c.Fill(w, Under(colour), kGhost + 0.03f);
+    }
+}
+
+// ---- sizes and where the parts go on the plates
+const int kBigDigitW = 26, kBigDigitH = 42;
+const float kBigThickness = 4.6f;
+const int kDigitW = 14, kDigitH = 24, kColonW = 8, kMarkW = 38;
+const float kThickness = 2.7f;
+// Channel plate: three big digits.
+const int kChannelPadX = 14, kChannelDigitY = 11, kChannelStep = kBigDigitW + 4;
+const int kChannelW = 2 * kChannelPadX + 2 * kChannelStep + kBigDigitW, kChannelH = 64;
+// Time plate: mark, hh:mm:ss.
+const int kTimePad = 10, kRowY = 10, kDigitStep = kDigitW + 2;
+const int kTimeMarkX = kTimePad, kTimeHourX = kTimeMarkX + kMarkW + 6;
+const int kTimeColon1X = kTimeHourX + kDigitStep + kDigitW, kTimeMinuteX = kTimeColon1X + kColonW;
+const int kTimeColon2X = kTimeMinuteX + kDigitStep + kDigitW, kTimeSecondX = kTimeColon2X + kColonW;
+const int kTimeW = kTimeSecondX + kDigitStep + kDigitW + kTimePad, kTimeH = kRowY * 2 + kDigitH;
+// Signal face: antenna, three digits, unit sign.
+const int kAntennaW = 34, kSignW = 24;
+const int kSensAntennaX = kTimePad, kSensDigitsX = kSensAntennaX + kAntennaW + 8;
+const int kSensSignX = kSensDigitsX + 2 * kDigitStep + kDigitW + 3;
+const int kSensW = kSensSignX + kSignW + kTimePad, kSensH = kTimeH;
+// Input source pills.
+const int kSourceW = 112, kSourceH = 28;
+
+void DrawColon(Canvas& c, bool lit) {
+    float cx = c.Width() / 2.0f, h = float(c.Height());
+    for (int i = 0; i < 2; ++i) {
+        Shape dot = Circle(cx - 0.07f * (i ? h * 0.18f : -h * 0.18f), h * (i ? 0.68f : 0.32f), 1.7f);
+        if (lit) c.Fill(Offset(dot, 1.0f), Under(kLcdLit), 0.12f);
+        c.Fill(dot, Under(kLcdLit), lit ? 1.0f : kGhost + 0.03f);
+    }
+}
+
+// Mode marks of the time view: a word, REC with a red dot before it.
+const uint32_t kRec = 0xFF4D5E;
+void DrawMark(Canvas& c, const char* word, uint32_t colour, bool lit) {
+    const float scale = 1.5f, gap = 2.2f, cy = c.Height() / 2.0f;
+    bool dot = std::strcmp(word, "REC") == 0;
+    float width = WordWidth(word, scale, gap) + (dot ? 9 : 0);
+    float x = (c.Width() - width) / 2.0f;
+    if (dot) {
+        if (lit) c.Fill(Circle(x + 3, cy, 4.5f), Under(colour), 0.15f);
+        c.Fill(Circle(x + 3, cy, 3), Under(colour), lit ? 1.0f : kGhost + 0.03f);
+        x += 9;
+    }
+    DrawWord(c, word, x, cy, scale, gap, colour, lit);
+}
+
+// Antenna: a mast and five bars of rising height; `level` bars lit, the
+// rest traced (level < 0: all traced, the mast too).
+void DrawAntenna(Canvas& c, int level) {
+    const float bottom = c.Height() - 3.0f;
+    bool on = level >= 0;
+    Shape mast = Union(Capsule(5, 7, 5, bottom, 1.1f),
+                       Union(Capsule(1, 3, 5, 8, 1.1f), Capsule(9, 3, 5, 8, 1.1f)));
+    c.Fill(mast, Under(kLcdLit), on ? 0.85f : kGhost + 0.03f);
+    for (int i = 0; i < 5; ++i) {
+        float x = 14 + i * 4.2f, top = bottom - 4 - i * 3.6f;
+        Shape bar = RoundRect(x, top, x + 2.8f, bottom + 0.5f, 1.0f);
+        if (i < level) {
+            c.Fill(Offset(bar, 1.0f), Under(kLcdLit), 0.12f);
+            c.Fill(bar, Under(kLcdLit));
+        } else {
+            c.Fill(bar, Under(kLcdLit), kGhost);
+        }
+    }
+}
+
+// Unit signs sit low, on the digits' base line.
+void DrawSign(Canvas& c, bool percent, bool lit) {
+    const float base = c.Height() - 2.5f;
+    if (!percent) {
+        const float scale = 1.6f, gap = 3.4f;
+        DrawWord(c, "dB", 1.5f, base - 3 * scale, scale, gap, kLcdLit, lit);
+        return;
+    }
+    Shape sign = Union(Capsule(14, base - 11, 5, base, 0.9f),
+                       Union(Ring(Circle(5.5f, base - 9, 2.4f), 1.5f), Ring(Circle(13.5f, base - 2, 2.4f), 1.5f)));
+    sign = Lean(sign, base - 5, 0.07f);
+    if (lit) c.Fill(Offset(sign, 1.0f), Under(kLcdLit), 0.12f);
+    c.Fill(sign, Under(kLcdLit), lit ? 1.0f : kGhost + 0.03f);
+}
+
+// ---- input source pills: an icon at the left, the name written by the host
+enum Source { kSourceTv, kSourceRadio, kSourceAux };
+const uint32_t kSourceColour[3] = {kAccent, kPause, kPlay};
+Shape SourceShape() { return RoundRect(0, 0, float(kSourceW), float(kSourceH), kSourceH / 2.0f); }
+
+Shape SourceIcon(int source) {
+    const float cx = 18, cy = 14;
+    switch (source) {
+    case kSourceTv:
+        return Union(Ring(RoundRect(cx - 7, cy - 6, cx + 7, cy + 4, 2), 1.6f), Capsule(cx - 3, cy + 6.5f, cx + 3, cy + 6.5f, 0.8f));
+    case kSourceRadio:
+        return Union(Ring(RoundRect(cx - 7, cy - 4, cx + 7, cy + 6, 2), 1.6f),
+                     Union(Circle(cx + 2.5f, cy + 1, 2), Capsule(cx - 5, cy - 4, cx + 3, cy - 8, 0.8f)));
+    default:
+        return Union(Capsule(cx - 7, cy, cx + 1, cy, 1.6f), Union(RoundRect(cx + 1, cy - 3.5f, cx + 7, cy + 3.5f, 1.5f),
+                                                                  Capsule(cx - 7, cy, cx - 7, cy, 2.2f)));
+    }
+}
+
+void DrawSource(Canvas& c, int source) {   // -1: disabled
+    Shape face = SourceShape();
+    if (source < 0) {
+        c.Fill(face, Under(kDisabledFill));
+        c.Fill(Ring(face, 1), Under(kDisabledBorder));
+        c.Cut(face);
+        return;
+    }
+    Rgb colour = Hex(kSourceColour[source]);
+    c.Fill(face, Solid(Mix(Hex(kBody), colour, 0.14f)));
+    c.Fill(Ring(face, 1), Solid(Mix(Hex(kBody), colour, 0.5f)));
+    c.Fill(SourceIcon(source), Solid(Mix(colour, Hex(kWhite), 0.15f)));
+    c.Cut(face);
+}
+
+// Names and purposes made up at run time live as long as the program (the
+// table keeps pointers to them; a deque never moves what it holds).
+const char* Keep(const std::string& s) {
+    static std::deque<std::string> kept;
+    kept.push_back(s);
+    return kept.back().c_str();
+}
+
+void AppendIndicatorImages(std::vector<Image>& t) {
+    Paint body = Under(kBody), lcd = Under(kLcdFill), track = Under(kTrackFill);
+
+    // Gallery pages: plate, tab track, tabs, the note left of the track.
+    t.push_back({"PAGE", kPageW, kPageH,
+                 "Gallery page plate: the panel's body between header and status line, drawn for the panel "
+                 "at (16, 96); its own region frame",
+                 DrawPlain, PanelPixels(kPageX, kPageY)});
+    t.push_back({"PAGE_TRACK", kTrackW, kTrackH,
+                 "Page tab track: dark inset pill on the header band holding two page tabs, drawn for the "
+                 "panel at its place (SKIN_TRACK_X, SKIN_TRACK_Y); its own region frame",
+                 DrawTrack, PanelPixels(kTrackX, kTrackY)});
+    t.push_back({"PAGE_TAB_REGION", kTabW, kTabH, "Page tab outline (pill)", Silhouette(TabShape), track});
+    t.push_back({"PAGE_TAB_NORMAL", kTabW, kTabH, "Page tab, not selected: the track shows through, text only",
+                 [](Canvas& c) { DrawTab(c, kNormal); }, track});
+    t.push_back({"PAGE_TAB_DISABLED", kTabW, kTabH, "Page tab, disabled",
+                 [](Canvas& c) { DrawTab(c, kDisabled); }, track});
+    t.push_back({"PAGE_TAB_SELECTED", kTabW, kTabH, "Page tab, selected: accent pill",
+                 [](Canvas& c) { DrawTab(c, kSelected); }, track});
+    t.push_back({"PAGE_TAB_PUSHED", kTabW, kTabH, "Page tab, pushed (while the tab is held)",
+                 [](Canvas& c) { DrawTab(c, kPushed); }, track});
+    t.push_back({"NOTE", kNoteW, kNoteH,
+                 "Plain text strip on the header band left of the tab track, drawn for the panel at "
+                 "(284, 28); its own region frame",
+                 DrawPlain, PanelPixels(kNoteX, kNoteY)});
+
+    // Small slate push buttons.
+    t.push_back({"SMALL_BUTTON_REGION", kSmallW, kSmallH, "Small push button outline (rounded r 7)",
+                 Silhouette(SmallButtonShape), body});
+    const State states[] = {kNormal, kDisabled, kOver, kPushed};
+    const char* stateName[] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const char* statePurpose[] = {"normal", "disabled", "mouse over", "pushed"};
+    for (int s = 0; s < 4; ++s) {
+        State st = states[s];
+        t.push_back({Keep(std::string("SMALL_BUTTON_") + stateName[s]), kSmallW, kSmallH,
+                     Keep(std::string("Small (slate) push button, ") + statePurpose[s]),
+                     [st](Canvas& c) { DrawButtonFace(c, SmallButtonShape(), st, false); }, body});
+    }
+
+    // Channel display: plate and big digits.
+    t.push_back({"CHANNEL_PLATE", kChannelW, kChannelH,
+                 "Channel display plate: dark LCD plate (rounded r 10) for three big digits; its own region frame",
+                 [](Canvas& c) { DrawLcdPlate(c, 10); }, body});
+    for (int d = 0; d < 10; ++d)
+        t.push_back({Keep("DIGIT_L_" + std::to_string(d)), kBigDigitW, kBigDigitH,
+                     Keep("Big LCD digit " + std::to_string(d) + " (on the display plates)"),
+                     [d](Canvas& c) { DrawDigit(c, d, kBigThickness); }, lcd});
+    t.push_back({"DIGIT_L_OFF", kBigDigitW, kBigDigitH, "Big LCD digit, unlit: a faint trace of 8 (disabled frame)",
+                 [](Canvas& c) { DrawDigit(c, -1, kBigThickness); }, lcd});
+
+    // Time display: plate, small digits, colon, marks.
+    t.push_back({"TIME_PLATE", kTimeW, kTimeH,
+                 "Time display plate: room for a mark and hh:mm:ss (rounded r 9); its own region frame",
+                 [](Canvas& c) { DrawLcdPlate(c, 9); }, body});
+    for (int d = 0; d < 10; ++d)
+        t.push_back({Keep("DIGIT_S_" + std::to_string(d)), kDigitW, kDigitH,
+                     Keep("Small LCD digit " + std::to_string(d) + " (time and signal displays)"),
+                     [d](Canvas& c) { DrawDigit(c, d, kThickness); }, lcd});
+    t.push_back({"DIGIT_S_OFF", kDigitW, kDigitH, "Small LCD digit, unlit: a faint trace of 8 (disabled frame)",
+                 [](Canvas& c) { DrawDigit(c, -1, kThickness); }, lcd});
+    t.push_back({"COLON", kColonW, kDigitH, "Time separator colon, lit", [](Canvas& c) { DrawColon(c, true); }, lcd});
+    t.push_back({"COLON_OFF", kColonW, kDigitH, "Time separator colon, unlit (disabled frame)",
+                 [](Canvas& c) { DrawColon(c, false); }, lcd});
+    struct MarkLook { const char* name; const char* word; uint32_t colour; const char* purpose; };
+    const MarkLook marks[5] = {{"PM", "PM", kLcdLit, "afternoon"},
+                               {"AM", "AM", kLcdLit, "morning"},
+                               {"PLAY", "PLAY", kPlay, "playback (green)"},
+                               {"EXP", "EXP", kPause, "expiry (amber)"},
+                               {"REC", "REC", kRec, "recording (red dot)"}};
+    for (int m = 0; m < 5; ++m)
+        for (int lit = 1; lit >= 0; --lit) {
+            MarkLook look = marks[m];
+            t.push_back({Keep(std::string("MARK_") + look.name + (lit ? "" : "_OFF")), kMarkW, kDigitH,
+                         Keep(std::string("Time mark ") + look.word + ", " + look.purpose +
+                              (lit ? "" : ", unlit (disabled frame)")),
+                         [look, lit](Canvas& c) { DrawMark(c, look.word, look.colour, lit != 0); }, lcd});
+        }
+
+    // Signal display: face, antenna levels, unit signs.
+    t.push_back({"SENS_FACE", kSensW, kSensH,
+                 "Signal display face: room for an antenna, three small digits and a unit sign (rounded r 9); "
+                 "its own region frame",
+                 [](Canvas& c) { DrawLcdPlate(c, 9); }, body});
+    for (int level = 0; level <= 5; ++level)
+        t.push_back({Keep("ANTENNA_" + std::to_string(level)), kAntennaW, kDigitH,
+                     Keep("Antenna with " + std::to_string(level) + " of 5 bars lit"),
+                     [level](Canvas& c) { DrawAntenna(c, level); }, lcd});
+    t.push_back({"ANTENNA_OFF", kAntennaW, kDigitH, "Antenna, unlit (disabled frame)",
+                 [](Canvas& c) { DrawAntenna(c, -1); }, lcd});
+    for (int percent = 0; percent < 2; ++percent)
+        for (int lit = 1; lit >= 0; --lit)
+            t.push_back({Keep(std::string(percent ? "SIGN_PERCENT" : "SIGN_DB") + (lit ? "" : "_OFF")), kSignW,
+                         kDigitH,
+                         Keep(std::string("Unit sign ") + (percent ? "%" : "dB") + (lit ? "" : ", unlit (disabled frame)")),
+                         [percent, lit](Canvas& c) { DrawSign(c, percent != 0, lit != 0); }, lcd});
+
+    // Input source pills for a tab switcher.
+    t.push_back({"SOURCE_REGION", kSourceW, kSourceH, "Input source pill outline", Silhouette(SourceShape), body});
+    const char* sourceName[3] = {"TV", "RADIO", "AUX"};
+    const char* sourcePurpose[3] = {"screen icon, blue", "radio icon, amber", "plug icon, green"};
+    for (int s = 0; s < 3; ++s)
+        t.push_back({Keep(std::string("SOURCE_") + sourceName[s]), kSourceW, kSourceH,
+                     Keep(std::string("Input source ") + sourceName[s] + ": tinted pill, " + sourcePurpose[s] +
+                          " at the left; name written by the host"),
+                     [s](Canvas& c) { DrawSource(c, s); }, body});
+    t.push_back({"SOURCE_DISABLED", kSourceW, kSourceH, "Input source pill, disabled (any source)",
+                 [](Canvas& c) { DrawSource(c, -1); }, body});
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -413,6 +827,7 @@ std::vector<Image> BuildTable() {
     t.push_back({"SUBTITLE", 330, 20,
                  "Plain text strip on the header band, drawn for the panel at (284, 36); its own region frame",
                  DrawPlain, PanelUnder(kSubtitleX, kSubtitleY)});
+    AppendIndicatorImages(t);
     return t;
 }
 
@@ -460,6 +875,34 @@ std::string Header(const std::vector<Image>& t) {
       << "#define SKIN_TITLE_X " << kTitleX << "\n#define SKIN_TITLE_Y " << kTitleY << "\n"
       << "#define SKIN_SUBTITLE_X " << kSubtitleX << "\n#define SKIN_SUBTITLE_Y " << kSubtitleY << "\n"
       << "#define SKIN_HEADER_H " << int(kHeaderHeight) << "\n";
+    h << "\n/* Gallery pages: the page plate's and the tab track's places on the panel. */\n"
+      << "#define SKIN_PAGE_X " << kPageX << "\n#define SKIN_PAGE_Y " << kPageY << "\n"
+      << "#define SKIN_PAGE_W " << kPageW << "\n#define SKIN_PAGE_H " << kPageH << "\n"
+      << "#define SKIN_TRACK_X " << kTrackX << "\n#define SKIN_TRACK_Y " << kTrackY << "\n"
+      << "#define SKIN_TRACK_W " << kTrackW << "\n#define SKIN_TRACK_H " << kTrackH << "\n"
+      << "#define SKIN_TRACK_PAD " << kTrackPad << "   /* tabs sit this far inside the track and apart */\n"
+      << "#define SKIN_PAGE_TAB_W " << kTabW << "\n#define SKIN_PAGE_TAB_H " << kTabH << "\n"
+      << "#define SKIN_NOTE_X " << kNoteX << "\n#define SKIN_NOTE_Y " << kNoteY << "\n"
+      << "#define SKIN_NOTE_W " << kNoteW << "\n#define SKIN_NOTE_H " << kNoteH << "\n"
+      << "#define SKIN_SMALL_BUTTON_W " << kSmallW << "\n#define SKIN_SMALL_BUTTON_H " << kSmallH << "\n";
+    h << "\n/* Displays: sizes, and where their parts go on their plates. */\n"
+      << "#define SKIN_DIGIT_L_W " << kBigDigitW << "\n#define SKIN_DIGIT_L_H " << kBigDigitH << "\n"
+      << "#define SKIN_DIGIT_S_W " << kDigitW << "\n#define SKIN_DIGIT_S_H " << kDigitH << "\n"
+      << "#define SKIN_COLON_W " << kColonW << "\n#define SKIN_MARK_W " << kMarkW << "\n"
+      << "#define SKIN_CHANNEL_PLATE_W " << kChannelW << "\n#define SKIN_CHANNEL_PLATE_H " << kChannelH << "\n"
+      << "#define SKIN_CHANNEL_DIGIT_X " << kChannelPadX << "\n#define SKIN_CHANNEL_DIGIT_Y " << kChannelDigitY
+      << "\n#define SKIN_CHANNEL_DIGIT_STEP " << kChannelStep << "\n"
+      << "#define SKIN_TIME_PLATE_W " << kTimeW << "\n#define SKIN_TIME_PLATE_H " << kTimeH << "\n"
+      << "#define SKIN_TIME_ROW_Y " << kRowY << "\n"
+      << "#define SKIN_TIME_MARK_X " << kTimeMarkX << "\n#define SKIN_TIME_HOUR_X " << kTimeHourX << "\n"
+      << "#define SKIN_TIME_COLON1_X " << kTimeColon1X << "\n#define SKIN_TIME_MINUTE_X " << kTimeMinuteX << "\n"
+      << "#define SKIN_TIME_COLON2_X " << kTimeColon2X << "\n#define SKIN_TIME_SECOND_X " << kTimeSecondX << "\n"
+      << "#define SKIN_DIGIT_S_STEP " << kDigitStep << "   /* tens to units of one pair */\n"
+      << "#define SKIN_SENS_W " << kSensW << "\n#define SKIN_SENS_H " << kSensH << "\n"
+      << "#define SKIN_SENS_ROW_Y " << kRowY << "\n"
+      << "#define SKIN_SENS_ANTENNA_X " << kSensAntennaX << "\n#define SKIN_SENS_DIGITS_X " << kSensDigitsX
+      << "\n#define SKIN_SENS_SIGN_X " << kSensSignX << "\n"
+      << "#define SKIN_SOURCE_W " << kSourceW << "\n#define SKIN_SOURCE_H " << kSourceH << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -474,6 +917,18 @@ std::string Header(const std::vector<Image>& t) {
     return h.str();
 }
 
+// The number of the image named `name` (0 when there is none).
+int Number(const std::vector<Image>& t, const char* name) {
+    for (size_t i = 0; i < t.size(); ++i)
+        if (std::strcmp(t[i].name, name) == 0) return int(i + 1);
+    return 0;
+}
+
+// "first-last" of a run of images, by the names of its two ends.
+std::string Run(const std::vector<Image>& t, const char* first, const char* last) {
+    return std::to_string(Number(t, first)) + "-" + std::to_string(Number(t, last));
+}
+
 std::string Readme(const std::vector<Image>& t) {
     std::ostringstream r;
     r << "# Default skin\n\n"
@@ -485,7 +940,8 @@ std::string Readme(const std::vector<Image>& t) {
          "(`RGB(255, 0, 255)`, Create's `crTransparent`); it appears only where an outline is cut.\n"
          "- Outlines are anti-aliased (4x4 supersampling) against the colour the image sits on: the panel "
          "body `#1A202B` for controls, the header band's gradient for the title badge and subtitle, "
-         "`#0B0E14` for the panel's own edge. Place controls on the panel body.\n"
+         "`#0B0E14` for the panel's own edge, the display plates' dark inside `#0B0F15` for digits, marks, "
+         "signs and antennas. Place controls on the panel body and display parts on their plate.\n"
          "- Region frames (`*_REGION`) are flat grey silhouettes: grey is kept, magenta is cut. Images "
          "described as \"their own region frame\" pass the same number as region and face.\n"
          "- Numbers are stable. New images are appended at the end of the table in "
@@ -505,6 +961,34 @@ std::string Readme(const std::vector<Image>& t) {
          "- Mode badges (`CMultiBitmapWindow` items): region 37; play 38, pause 39, stop 40, disabled 41.\n"
          "- Status line (`CBitmapWindow`): region 42, normal 43, disabled 44. Text goes right of the dot "
          "(from x = 30).\n";
+    auto n = [&t](const char* name) { return Number(t, name); };
+    r << "- Gallery page plate (`CBitmapWindow`, its own region): " << n("PAGE") << ", placed at "
+         "(SKIN_PAGE_X, SKIN_PAGE_Y) on the panel. Page tab track: " << n("PAGE_TRACK") << ". Page tabs "
+         "(`CChckRadBitmapButton`): region " << n("PAGE_TAB_REGION") << ", normal " << n("PAGE_TAB_NORMAL")
+      << ", disabled " << n("PAGE_TAB_DISABLED") << ", selected " << n("PAGE_TAB_SELECTED") << ", pushed "
+      << n("PAGE_TAB_PUSHED") << ". Header note: " << n("NOTE") << ".\n"
+         "- Small push button (`CBitmapButton`): region " << n("SMALL_BUTTON_REGION") << ", normal "
+      << n("SMALL_BUTTON_NORMAL") << ", disabled " << n("SMALL_BUTTON_DISABLED") << ", over "
+      << n("SMALL_BUTTON_OVER") << ", pushed " << n("SMALL_BUTTON_PUSHED") << ".\n"
+         "- Channel display: plate " << n("CHANNEL_PLATE") << " (its own region); big digits 0-9 "
+      << Run(t, "DIGIT_L_0", "DIGIT_L_9") << ", unlit " << n("DIGIT_L_OFF")
+      << " (items 0-9 of each digit window, outline unchanged: region 0 in the item, -1 for the window).\n"
+         "- Time display (`CTimeView`): background " << n("TIME_PLATE") << " (its own region); small digits 0-9 "
+      << Run(t, "DIGIT_S_0", "DIGIT_S_9") << ", unlit " << n("DIGIT_S_OFF") << "; colon " << n("COLON")
+      << ", unlit " << n("COLON_OFF") << "; marks (lit, unlit) PM " << n("MARK_PM") << "/" << n("MARK_PM_OFF")
+      << ", AM " << n("MARK_AM") << "/" << n("MARK_AM_OFF") << ", PLAY " << n("MARK_PLAY") << "/"
+      << n("MARK_PLAY_OFF") << ", EXP " << n("MARK_EXP") << "/" << n("MARK_EXP_OFF") << ", REC "
+      << n("MARK_REC") << "/" << n("MARK_REC_OFF") << ". Where they go on the plate: `SKIN_TIME_*_X`, "
+         "`SKIN_TIME_ROW_Y`.\n"
+         "- Signal display (`CSensView`): face " << n("SENS_FACE") << " (its own region); antenna levels 0-5 "
+      << Run(t, "ANTENNA_0", "ANTENNA_5") << ", unlit " << n("ANTENNA_OFF") << "; digits as for the time "
+         "display; signs dB " << n("SIGN_DB") << "/" << n("SIGN_DB_OFF") << ", % " << n("SIGN_PERCENT") << "/"
+      << n("SIGN_PERCENT_OFF") << " (lit, unlit). Where they go on the face: `SKIN_SENS_*_X`, "
+         "`SKIN_SENS_ROW_Y`.\n"
+         "- Input source picture (`CMultiBitmapWindow` items, switched by `CTab`): region "
+      << n("SOURCE_REGION") << "; TV " << n("SOURCE_TV") << ", RADIO " << n("SOURCE_RADIO") << ", AUX "
+      << n("SOURCE_AUX") << ", disabled " << n("SOURCE_DISABLED") << ". The name goes right of the icon "
+         "(from x = 34).\n";
     return r.str();
 }
 
