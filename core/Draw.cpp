@@ -1,45 +1,40 @@
 #include "Draw.h"
 
-namespace {
-// A skin image selected into a memory DC compatible with `dc`, with its size.
-class ImageSource {
-public:
-    ImageSource(HDC dc, const ReaderOwner& reader, int index)
-        : m_image(dc, reader, index), m_memory(dc), m_selection(m_memory.Get(), m_image.Get()),
-          m_width(0), m_height(0) {
-        if (m_selection.Done()) MeasureBitmap(m_image.Get(), &m_width, &m_height);
-    }
-    bool Ready() const { return m_width > 0 && m_height > 0; }
-    HDC Dc() const { return m_memory.Get(); }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-private:
-    ImageOwner m_image;
-    MemoryDCOwner m_memory;
-    Selection m_selection;
-    int m_width, m_height;
-};
-}  // namespace
-
-int DrawImageAt(HDC dc, const ReaderOwner& reader, int index, int x, int y) {
-    ImageSource source(dc, reader, index);
-    if (!source.Ready()) return 0;
-    return BitBlt(dc, x, y, source.Width(), source.Height(), source.Dc(), 0, 0, SRCCOPY) ? 1 : 0;
+SkinImage::SkinImage(HDC target, const ReaderOwner& reader, int index)
+    : m_image(target, reader, index), m_memory(target), m_selection(m_memory.Get(), m_image.Get()), m_width(0),
+      m_height(0) {
+    if (m_selection.Done()) MeasureBitmap(m_image.Get(), &m_width, &m_height);
 }
 
-int TileImage(HDC dc, const ReaderOwner& reader, int index, const RECT& area, bool horizontal) {
-    ImageSource source(dc, reader, index);
-    if (!source.Ready()) return 0;
-    int step = horizontal ? source.Width() : source.Height();
-    int end = horizontal ? area.right : area.bottom;
-    for (int at = horizontal ? area.left : area.top; at < end; at += step) {
-        int length = end - at < step ? end - at : step;
-        if (horizontal)
-            BitBlt(dc, at, area.top, length, area.bottom - area.top, source.Dc(), 0, 0, SRCCOPY);
-        else
-            BitBlt(dc, area.left, at, area.right - area.left, length, source.Dc(), 0, 0, SRCCOPY);
+int SkinImage::CopyTo(HDC target, int x, int y, int width, int height, int sx, int sy) const {
+    if (!Ready() || width <= 0 || height <= 0) return 0;
+    return BitBlt(target, x, y, width, height, m_memory.Get(), sx, sy, SRCCOPY) ? 1 : 0;
+}
+
+int SkinImage::CopySpanTo(HDC target, int from, int to, int at, bool horizontal) const {
+    if (horizontal) return CopyTo(target, at, 0, to - from, m_height, from, 0);
+    return CopyTo(target, 0, at, m_width, to - from, 0, from);
+}
+
+int SkinImage::TileTo(HDC target, int from, int to, int origin, bool horizontal) const {
+    int step = Length(horizontal);
+    if (!Ready()) return 0;
+    int at = from;
+    while (at < to) {
+        // Position inside the tile; a start before the origin still finds its phase.
+        int phase = (at - origin) % step;
+        if (phase < 0) phase += step;
+        int length = step - phase;
+        if (length > to - at) length = to - at;
+        CopySpanTo(target, phase, phase + length, at, horizontal);
+        at += length;
     }
     return 1;
+}
+
+int DrawImageAt(HDC dc, const ReaderOwner& reader, int index, int x, int y) {
+    SkinImage image(dc, reader, index);
+    return image.CopyTo(dc, x, y, image.Width(), image.Height(), 0, 0);
 }
 
 void DrawTextWithFont(HDC dc, const char* text, RECT rect, const LOGFONTA& font, COLORREF color, UINT format) {

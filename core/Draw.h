@@ -1,17 +1,44 @@
-// Drawing skin images: one frame at a place, or a piece tiled along an axis.
+// Drawing skin images: one frame at a place, part of a frame, or a piece
+// tiled along an axis.
 #ifndef TESSARO_CORE_DRAW_H
 #define TESSARO_CORE_DRAW_H
 
 #include <windows.h>
 #include "Resources.h"
 
+// A skin image selected into a memory DC compatible with a target DC, with
+// its size: load once, then copy any part of it.
+class SkinImage {
+public:
+    SkinImage(HDC target, const ReaderOwner& reader, int index);
+    // Loaded and selected: it has a size and can be copied from.
+    bool Ready() const { return m_width > 0 && m_height > 0; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Its length along an axis: the width when `horizontal`, else the height.
+    int Length(bool horizontal) const { return horizontal ? m_width : m_height; }
+    // Copies the part (sx, sy, width, height) of the image to (x, y) of `target`.
+    int CopyTo(HDC target, int x, int y, int width, int height, int sx, int sy) const;
+    // Copies the span [from, to) of the image along an axis (the whole image
+    // across it) so that it starts at `at` on that axis and 0 across.
+    int CopySpanTo(HDC target, int from, int to, int at, bool horizontal) const;
+    // Repeats the image along an axis from `from` up to `to`, at 0 across
+    // with the image's own cross size. Tiles start at multiples of the
+    // image's length from `origin`, so a piece drawn from several calls
+    // keeps one phase; the last copy is cut at `to`.
+    int TileTo(HDC target, int from, int to, int origin, bool horizontal) const;
+
+private:
+    SkinImage(const SkinImage&);
+    SkinImage& operator=(const SkinImage&);
+    ImageOwner m_image;
+    MemoryDCOwner m_memory;
+    Selection m_selection;
+    int m_width, m_height;
+};
+
 // Draws image `index` at (x, y) of `dc` at its own size. Returns 1 when drawn.
 int DrawImageAt(HDC dc, const ReaderOwner& reader, int index, int x, int y);
-
-// Repeats image `index` from the start of `area` to its end, along x when
-// `horizontal`, else along y; the last copy is clipped to the area.
-// Returns 1 when drawn.
-int TileImage(HDC dc, const ReaderOwner& reader, int index, const RECT& area, bool horizontal);
 
 // Draws `text` into `rect` of `dc` with a font made from `font`, transparent
 // background and `color`; restores the DC's font.

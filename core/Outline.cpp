@@ -191,3 +191,14 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
     free(storage);
     return rects.BuildRegion();
 }
+
+int CutTransparentPixels(HRGN region, HDC dc, HBITMAP bitmap, int x, int y, COLORREF transparent) {
+    int width = 0, height = 0;
+    if (!bitmap || !MeasureBitmap(bitmap, &width, &height)) return 0;
+    // The transparent pixels are the image's rectangle less what its outline keeps.
+    GdiOwner<HRGN> cut(CreateRectRgn(0, 0, width, height));
+    GdiOwner<HRGN> kept(CreateOutlineRegion(dc, bitmap, width, height, transparent));
+    if (!cut.Get() || !kept.Get() || CombineRgn(cut.Get(), cut.Get(), kept.Get(), RGN_DIFF) == ERROR) return 0;
+    if (OffsetRgn(cut.Get(), x, y) == ERROR) return 0;
+    return CombineRgn(region, region, cut.Get(), RGN_DIFF) == ERROR ? 0 : 1;
+}

@@ -11,4 +11,10 @@
 // `dc` is a DC the bitmap is compatible with. Null when GDI fails.
 HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF transparent);
 
+// Removes from `region` every pixel of `bitmap`, placed with its top-left
+// corner at (x, y), whose colour is exactly `transparent`: an outline cut at
+// one place of a window (the ends of a slider track). Returns 1, or 0 with
+// the region unchanged when GDI fails.
+int CutTransparentPixels(HRGN region, HDC dc, HBITMAP bitmap, int x, int y, COLORREF transparent);
+
 #endif

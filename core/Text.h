@@ -2,7 +2,16 @@
 #ifndef TESSARO_CORE_TEXT_H
 #define TESSARO_CORE_TEXT_H
 
+#include <windows.h>
 #include <string.h>
+
+// An all-zero font description (the system's default font): what controls
+// that draw no text of their own give their base.
+inline LOGFONTA ZeroFont() {
+    LOGFONTA font;
+    memset(&font, 0, sizeof font);
+    return font;
+}
 
 // Copies at most size-1 bytes of `source` and terminates; returns 1 when the
 // whole text fitted, 0 when it was cut. A null source stores "".

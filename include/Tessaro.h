@@ -6,6 +6,7 @@
 #include "TessaroCore.h"
 #include "TessaroControls.h"
 #include "TessaroViews.h"
+#include "TessaroSliders.h"
 #include "TessaroVersion.h"
 
 #endif

@@ -3,14 +3,7 @@
 #define TESSARO_VIEWS_PARTS_H
 
 #include "TessaroViews.h"
-#include <string.h>
-
-// The font that views give their parts: all zeros (the system's default).
-inline LOGFONTA ZeroFont() {
-    LOGFONTA font;
-    memset(&font, 0, sizeof font);
-    return font;
-}
+#include "Text.h"
 
 // Activates an item of a part. A view tells its parts what to show and does
 // not report a miss: an ID the part does not hold leaves the part unchanged.

@@ -133,6 +133,12 @@ static const ClassCase kClasses[] = {
          BITMAPLISTID frames = {1, 1, 1, 1, 1};
          return new CSensView(skinPath, frames, frames, frames, frames, frames, frames);
      }, true},
+    {"CBitmapSliderBar", []() -> CUIWindow* { return new CBitmapSliderBar(skinPath, 1, 1, 1, 1); }, true},
+    {"CBitmapSlider", []() -> CUIWindow* { return new CBitmapSlider(skinPath, 1, 1, 1, 1, 1); }, true},
+    {"CBitmapProgressiveSliderBar", []() -> CUIWindow* {
+         return new CBitmapProgressiveSliderBar(skinPath, 1, 1, 1, 1, 1);
+     }, true},
+    {"CBitmapVolume", []() -> CUIWindow* { return new CBitmapVolume(skinPath, 1, 1, 1); }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -187,6 +193,7 @@ static const char kDestructorFormat[] = "??1%s@@UEAA@XZ";
 static const char kCopyConstructorFormat[] = "??0%s@@QEAA@AEBV0@@Z";
 static const char kGetMark[] = "?GetMark@CTimeView@@QEAAPEAVCMultiBitmapWindow@@XZ";
 static const char kSetTab[] = "?SetTab@CTab@@QEAAXHK@Z";
+static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QEAAHPEAUtagRECT@@0@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -196,6 +203,7 @@ static const char kDestructorFormat[] = "??1%s@@UAE@XZ";
 static const char kCopyConstructorFormat[] = "??0%s@@QAE@ABV0@@Z";
 static const char kGetMark[] = "?GetMark@CTimeView@@QAEPAVCMultiBitmapWindow@@XZ";
 static const char kSetTab[] = "?SetTab@CTab@@QAEXHK@Z";
+static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QAEHPAUtagRECT@@0@Z";
 #endif
 
 static void CheckExports() {
@@ -208,6 +216,7 @@ static void CheckExports() {
     CHECK(ExportsStartingWith("_Z") == 0, "exports no GCC-mangled (_Z) names");
     CHECK(Exports(kGetMark), "exports the time view's part accessors (CTimeView::GetMark)");
     CHECK(Exports(kSetTab), "exports CTab::SetTab(int, DWORD)");
+    CHECK(Exports(kNotifyMoving), "exports CBitmapSliderBar::NotifyMoving(RECT*, RECT*)");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -511,6 +520,54 @@ static void CheckViews() {
 }
 
 // ---------------------------------------------------------------------------
+// Sliders: positions are computed in double precision in every flavour, so
+// a host of either ABI gets the same report for the same press.
+
+struct VolumePeek : CBitmapVolume {
+    static int LevelLine(CBitmapVolume* v) {
+        int CBitmapVolume::*field = &VolumePeek::m_nLevelY;
+        return v->*field;
+    }
+};
+
+// The lParam of the WM_COMMAND waiting in the host's queue, or -1.
+static LPARAM TakeReport(HWND host) {
+    MSG msg;
+    LPARAM last = -1;
+    while (PeekMessageA(&msg, host, WM_COMMAND, WM_COMMAND, PM_REMOVE)) last = msg.lParam;
+    return last;
+}
+
+static void CheckSliders(HWND host) {
+    CBitmapSliderBar bar(skinPath, -1, 1, 1, 1);
+    CHECK(bar.Create("", WS_CHILD | WS_VISIBLE, 0, 0, 201, 12, instance, host, 31, kTransparent, 0, 0, 0,
+                     SW_SHOW) == 1,
+          "CBitmapSliderBar: Create takes the size of the arguments without an outline frame");
+    HWND h = bar.GetWindowHandle();
+    TakeReport(host);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(58, 5));
+    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(58, 5));
+    CHECK(TakeReport(host) == 28, "CBitmapSliderBar: a press at 58 of 200 reports 28 (58 / 200 * 100 in double)");
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(500, 5));
+    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));
+    CHECK(TakeReport(host) == 100, "CBitmapSliderBar: a press beyond the end reports the slide length");
+    DestroyWindow(h);
+
+    CBitmapProgressiveSliderBar progress(skinPath, 1, 1, 1, 1, 1);
+    DWORD position = 0;
+    CHECK(progress.SetPosition(101) == 0 && progress.SetPosition(40) == 1 && progress.GetPosition(&position) == 1 &&
+              position == 40 && progress.GetMaxLength() == 100,
+          "CBitmapProgressiveSliderBar: SetPosition refuses more than the slide length and GetPosition reads back");
+
+    CBitmapVolume volume(skinPath, 1, 1, 1);
+    volume.SetVolumeInit(10, 10);
+    volume.SetVolume(5);
+    CHECK(VolumePeek::LevelLine(&volume) == 60, "CBitmapVolume: equal bounds give an empty level without dividing");
+    volume.SetVolume(10);
+    CHECK(VolumePeek::LevelLine(&volume) == 0, "CBitmapVolume: equal bounds, at the maximum: full");
+}
+
+// ---------------------------------------------------------------------------
 
 // A fault ends the program at once with its code and address, instead of a
 // debugger waiting for someone.
@@ -545,6 +602,7 @@ int main(int, char**) {
     PumpMessages();
 
     CheckSubclass(host);
+    CheckSliders(host);
     for (int i = 0; i < kClassCount; ++i) CheckClass(kClasses[i], host);
     CHECK(PixorelIdle(), "no Pixorel reader or bitmap is open at the end");
 

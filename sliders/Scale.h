@@ -1,0 +1,26 @@
+// The arithmetic that sliders share: positions and lengths scaled in double
+// precision and truncated toward zero.
+#ifndef TESSARO_SLIDERS_SCALE_H
+#define TESSARO_SLIDERS_SCALE_H
+
+#include <windows.h>
+
+// The position of a thumb `offset` pixels along a free travel of `travel`
+// pixels, on a scale of 0..`slideLength`: offset ÷ travel × length, division
+// first. Without free travel (a thumb as long as its bar, or longer) there is
+// nothing to divide: 0. The result stays within 0..slideLength.
+inline DWORD PositionAlong(int offset, int travel, DWORD slideLength) {
+    if (travel <= 0 || offset <= 0) return 0;
+    double position = (double)offset / (double)travel * (double)slideLength;
+    if (position >= (double)slideLength) return slideLength;
+    return (DWORD)position;
+}
+
+// A length scaled by value ÷ range (value ≤ range), truncated toward zero:
+// where a thumb or a progress edge stands for a position.
+inline int LengthAt(DWORD value, DWORD range, int length) {
+    if (range == 0) return 0;
+    return (int)((double)length * ((double)value / (double)range));
+}
+
+#endif
