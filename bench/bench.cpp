@@ -113,10 +113,10 @@ std::string Bmp24(const std::vector<DWORD>& px, int w, int h) {
     return s;
 }
 
-std::string WriteSkin(const std::string& bytes) {
+std::string WriteSkin(const std::string& bytes, const char* name = "tessaro-bench.bmp") {
     char dir[MAX_PATH];
     GetTempPathA(MAX_PATH, dir);
-    std::string path = std::string(dir) + "tessaro-bench.bmp";
+    std::string path = std::string(dir) + name;
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
@@ -348,6 +348,66 @@ void RepaintFigure(const std::string& path) {
     g_ready = nullptr;
 }
 
+// ---- slider track --------------------------------------------------------------
+
+// A track piece of 12x16 pixels with distinct columns: the start corner, the
+// end corner and the tile of the middle are all this image.
+const int kPieceWidth = 12, kPieceHeight = 16, kTrackLength = 400;
+
+std::vector<DWORD> TrackPiece() {
+    std::vector<DWORD> px(size_t(kPieceWidth) * kPieceHeight);
+    for (int y = 0; y < kPieceHeight; ++y)
+        for (int x = 0; x < kPieceWidth; ++x) px[size_t(y) * kPieceWidth + x] = 0x203040 + x * 0x0A0000 + y * 0x000A00;
+    return px;
+}
+
+// What a host programmer writes for a track: the corners and the middle
+// tiles copied from the ready piece in WM_PAINT, the tiles in one phase
+// from the window's start.
+LRESULT CALLBACK PlainTrackProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, w, l);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    BitBlt(dc, 0, 0, kPieceWidth, kPieceHeight, g_ready->Dc(), 0, 0, SRCCOPY);
+    int end = rc.right - kPieceWidth;
+    for (int x = kPieceWidth; x < end;) {
+        int phase = x % kPieceWidth;
+        int n = kPieceWidth - phase < end - x ? kPieceWidth - phase : end - x;
+        BitBlt(dc, x, 0, n, kPieceHeight, g_ready->Dc(), phase, 0, SRCCOPY);
+        x += n;
+    }
+    BitBlt(dc, end, 0, kPieceWidth, kPieceHeight, g_ready->Dc(), 0, 0, SRCCOPY);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+void SliderFigure() {
+    std::string path = WriteSkin(Bmp24(TrackPiece(), kPieceWidth, kPieceHeight), "tessaro-bench-track.bmp");
+    ReadyImage ready(path);
+    g_ready = &ready;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PlainTrackProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = "BENCH PLAIN TRACK CLASS";
+    RegisterClassA(&wc);
+    CBitmapSliderBar ours((char*)path.c_str(), 1, 1, -1, 1, 0, -1, 1, 0, kTransparent, 1);
+    ours.Create("", WS_POPUP, 0, 0, kTrackLength, kPieceHeight, Instance(), nullptr, 1, kTransparent, nullptr,
+                nullptr, nullptr, SW_SHOWNOACTIVATE);
+    HWND hwnd = ours.GetWindowHandle();
+    HWND plain = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 100, kTrackLength, kPieceHeight, nullptr,
+                                 nullptr, Instance(), nullptr);
+    ShowWindow(plain, SW_SHOWNOACTIVATE);
+    Pump();
+    Report("repaint of a 400x16 slider track (corners and 12-px tiles)",
+           Interleaved(201, 4, [&] { Repaint(hwnd); }, [&] { Repaint(plain); }));
+    DestroyWindow(hwnd);
+    DestroyWindow(plain);
+    g_ready = nullptr;
+    DeleteFileA(path.c_str());
+}
+
 // ---- create/paint/destroy cycles ---------------------------------------------
 
 // Bytes in use in every heap of the process.
@@ -441,7 +501,7 @@ void CyclesFigure(const std::string& path) {
 }  // namespace
 
 // Runs every figure, or only those named on the command line
-// (outline, repaint, cycles).
+// (outline, repaint, cycles, slider).
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) {
         if (argc < 2) return true;
@@ -454,6 +514,7 @@ int main(int argc, char** argv) {
     if (wanted("outline")) OutlineFigure(path);
     if (wanted("repaint")) RepaintFigure(path);
     if (wanted("cycles")) CyclesFigure(path);
+    if (wanted("slider")) SliderFigure();
     DeleteFileA(path.c_str());
     return 0;
 }

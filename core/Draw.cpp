@@ -32,6 +32,13 @@ int SkinImage::TileTo(HDC target, int from, int to, int origin, bool horizontal)
     return 1;
 }
 
+int ImageLength(HDC dc, const ReaderOwner& reader, int index, bool horizontal) {
+    ImageOwner image(dc, reader, index);
+    int width = 0, height = 0;
+    if (!MeasureBitmap(image.Get(), &width, &height)) return 0;
+    return horizontal ? width : height;
+}
+
 int DrawImageAt(HDC dc, const ReaderOwner& reader, int index, int x, int y) {
     SkinImage image(dc, reader, index);
     return image.CopyTo(dc, x, y, image.Width(), image.Height(), 0, 0);

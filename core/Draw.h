@@ -37,6 +37,11 @@ private:
     int m_width, m_height;
 };
 
+// The length of image `index` along an axis (its width when `horizontal`,
+// else its height); 0 when it does not load. Nothing is selected anywhere:
+// cheaper than a SkinImage when only the size is wanted.
+int ImageLength(HDC dc, const ReaderOwner& reader, int index, bool horizontal);
+
 // Draws image `index` at (x, y) of `dc` at its own size. Returns 1 when drawn.
 int DrawImageAt(HDC dc, const ReaderOwner& reader, int index, int x, int y);
 

@@ -59,7 +59,7 @@ class ControlsPage : public Page {
 public:
     ControlsPage(const std::string& skin, HINSTANCE instance) : Page(skin, instance), m_activeMode(kModePlay) {}
 
-    bool OnCommand(int id, std::string* description);
+    bool OnCommand(int id, LPARAM value, std::string* description);
     void Start();
 
 protected:
@@ -182,7 +182,7 @@ Toggle* ControlsPage::ToggleOf(int id) {
     return NULL;
 }
 
-bool ControlsPage::OnCommand(int id, std::string* description) {
+bool ControlsPage::OnCommand(int id, LPARAM value, std::string* description) {
     const char* names[] = {"Primary button", "Secondary button", "Apply button", "Disabled button"};
     const char* toggleNames[] = {"radio Small", "radio Medium", "radio Large", "check box Show grid",
                                  "check box Snap to grid"};

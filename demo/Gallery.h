@@ -69,9 +69,10 @@ public:
     // parents), then the objects.
     void Destroy();
 
-    // A report from one of the page's controls: acts on it and describes
-    // it for the status line. False when the control is not the page's.
-    virtual bool OnCommand(int id, std::string* description) = 0;
+    // A report from one of the page's controls (`value` is the report's
+    // lParam: a slider's position, a volume): acts on it and describes it
+    // for the status line. False when the control is not the page's.
+    virtual bool OnCommand(int id, LPARAM value, std::string* description) = 0;
     // Called once a second.
     virtual void OnSecond() {}
     // The first steps a user would take on the page, shown when the gallery
@@ -111,6 +112,7 @@ private:
 
 Page* NewControlsPage(const std::string& skin, HINSTANCE instance);
 Page* NewIndicatorsPage(const std::string& skin, HINSTANCE instance);
+Page* NewSlidersPage(const std::string& skin, HINSTANCE instance);
 
 }  // namespace gallery
 

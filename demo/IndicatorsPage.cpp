@@ -1,7 +1,7 @@
 // The gallery's second page: the indicator views. A channel display stepped
 // by two buttons (CChannelView), a clock and a playback counter
-// (CTimeView), a signal-strength display with its buttons (CSensView), and
-// an input source picture switched by a tab (CTab).
+// (CTimeView), a signal-strength display set by a slider, with a button for
+// its unit (CSensView), and an input source picture switched by a tab (CTab).
 #include "Gallery.h"
 
 #include <cstdio>
@@ -12,8 +12,8 @@ namespace {
 enum {
     kIdChannelDown = 501,
     kIdChannelUp,
-    kIdWeaker = 511,
-    kIdStronger,
+    kIdStrength = 511,   // the slider's bar; its thumb is 512
+    kIdStrengthThumb,
     kIdUnit,
     kIdSourceNext = 521,
     kIdChannelPlate = 531,   // the three digits take 532..534
@@ -36,7 +36,8 @@ const int kGap = 8;
 const int kFirstChannel = 1, kLastChannel = 999;
 const int kStartChannel = 122;
 const DWORD kPlaybackStart = 12 * 60 + 34;   // resumed at 00:12:34
-const int kStartStrength = 72, kStrengthStep = 6;   // percent
+const int kStartStrength = 72;   // percent
+const int kStrengthSliderLength = 160;
 
 // Items of the mark window of a time view.
 enum { kMarkPm, kMarkAm, kMarkPlay, kMarkExpiry, kMarkRec };
@@ -84,10 +85,10 @@ class IndicatorsPage : public Page {
 public:
     IndicatorsPage(const std::string& skin, HINSTANCE instance)
         : Page(skin, instance), m_channelUp(NULL), m_channelView(NULL), m_clock(NULL), m_playbackView(NULL),
-          m_signal(NULL), m_sourceTab(NULL), m_channel(kStartChannel), m_playback(kPlaybackStart),
-          m_strength(kStartStrength), m_inPercent(true), m_source(1) {}
+          m_signal(NULL), m_strengthBar(NULL), m_strengthThumb(NULL), m_sourceTab(NULL), m_channel(kStartChannel),
+          m_playback(kPlaybackStart), m_strength(kStartStrength), m_inPercent(true), m_source(1) {}
 
-    bool OnCommand(int id, std::string* description);
+    bool OnCommand(int id, LPARAM value, std::string* description);
     void OnSecond();
     void Start();
 
@@ -108,7 +109,9 @@ private:
     void ShowSource();
     std::string SignalText() const;
     std::string StepChannel(bool up);
-    std::string ChangeSignal(int id);
+    std::string SetStrength(LPARAM position);
+    std::string SwitchUnit();
+    void PlaceStrengthThumb();
     std::string NextSource();
 
     CBitmapButton* m_channelUp;
@@ -116,6 +119,8 @@ private:
     CTimeView* m_clock;
     CTimeView* m_playbackView;
     CSensView* m_signal;
+    CBitmapSliderBar* m_strengthBar;
+    CBitmapSlider* m_strengthThumb;
     CTab* m_sourceTab;
     int m_channel;
     DWORD m_playback;
@@ -214,7 +219,8 @@ CTimeView* IndicatorsPage::BuildTimeView(HWND plate, int id, int x, int y) {
     return made ? view : NULL;
 }
 
-// The signal face with its antenna, number and sign; the buttons at its right.
+// The signal face with its antenna, number and sign; at its right the
+// strength slider (0..100 %) and the unit button.
 bool IndicatorsPage::BuildSignal(HWND plate) {
     BITMAPLISTID face = StillFrames(SKIN_SENS_FACE, SKIN_SENS_FACE, SKIN_SENS_FACE);
     BITMAPLISTID antenna = StillFrames(-1, SKIN_ANTENNA_0, SKIN_ANTENNA_OFF);
@@ -244,11 +250,24 @@ bool IndicatorsPage::BuildSignal(HWND plate) {
     made = CreateInView(m_signal->GetUnits(), view, kIdSignalChildren + 3, SKIN_SENS_DIGITS_X + 2 * step, y0) && made;
     made = CreateInView(m_signal->GetUnitSign(), view, kIdSignalChildren + 4, SKIN_SENS_SIGN_X, y0) && made;
 
-    const char* text[3] = {"\x96", "+", "dB/%"};
-    int x = kMargin + SKIN_SENS_W + 12, y = kRowBY + (SKIN_SENS_H - SKIN_SMALL_BUTTON_H) / 2;
-    for (int i = 0; i < 3; ++i)
-        made = SmallButton(plate, text[i], kIdWeaker + i, x + i * (SKIN_SMALL_BUTTON_W + kGap), y) && made;
-    return made;
+    int x = kMargin + SKIN_SENS_W + 12;
+    m_strengthBar = new CBitmapSliderBar(Skin(), SKIN_SLIDER_H_MIDDLE, SKIN_SLIDER_H_MIDDLE_DISABLED,
+                                         SKIN_SLIDER_H_START_REGION, SKIN_SLIDER_H_START,
+                                         SKIN_SLIDER_H_START_DISABLED, SKIN_SLIDER_H_END_REGION, SKIN_SLIDER_H_END,
+                                         SKIN_SLIDER_H_END_DISABLED, SKIN_COLOR_KEY, 1);
+    Keep(m_strengthBar);
+    const int barY = kRowBY + (SKIN_SENS_H - SKIN_SLIDER_THICKNESS) / 2;
+    if (!m_strengthBar->Create("", WS_CHILD, x, barY, kStrengthSliderLength, SKIN_SLIDER_THICKNESS, Instance(), plate,
+                               kIdStrength, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
+        return false;
+    // The thumb is the bar's first child window.
+    m_strengthThumb = Keep(new CBitmapSlider(Skin(), SKIN_THUMB_REGION, SKIN_THUMB_NORMAL, SKIN_THUMB_DISABLED,
+                                             SKIN_THUMB_OVER, SKIN_THUMB_PUSHED));
+    made = m_strengthThumb->Create("", WS_CHILD, 0, 0, -1, -1, Instance(), m_strengthBar->GetWindowHandle(),
+                                   kIdStrengthThumb, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW) != 0 &&
+           made;
+    x += kStrengthSliderLength + 12;
+    return SmallButton(plate, "dB/%", kIdUnit, x, kRowBY + (SKIN_SENS_H - SKIN_SMALL_BUTTON_H) / 2) && made;
 }
 
 // The source picture, switched between its three looks by a tab.
@@ -279,6 +298,7 @@ void IndicatorsPage::ShowClock() {
 }
 
 void IndicatorsPage::ShowSignal() {
+    PlaceStrengthThumb();
     m_signal->SetSensAntenna(AntennaLevel(m_strength));
     if (m_inPercent) m_signal->SetSensPercent(DWORD(m_strength));
     else m_signal->SetSensDB(DWORD(Decibels(m_strength)));
@@ -315,14 +335,26 @@ std::string IndicatorsPage::StepChannel(bool up) {
     return text;
 }
 
-// Makes the signal weaker or stronger (within 0..100 %), or switches its unit.
-std::string IndicatorsPage::ChangeSignal(int id) {
-    if (id == kIdUnit) m_inPercent = !m_inPercent;
-    else m_strength += id == kIdStronger ? kStrengthStep : -kStrengthStep;
-    m_strength = m_strength < 0 ? 0 : m_strength > 100 ? 100 : m_strength;
+// The slider's bar reports positions but leaves placing the thumb to its
+// host: the thumb goes where the strength stands on the bar (0..100 %).
+void IndicatorsPage::PlaceStrengthThumb() {
+    if (!m_strengthBar || !m_strengthThumb || !m_strengthThumb->GetWindowHandle()) return;
+    int along = MulDiv(kStrengthSliderLength - SKIN_THUMB_W, m_strength, 100);
+    SetWindowPos(m_strengthThumb->GetWindowHandle(), NULL, along, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The strength follows the slider's reported position (0..100 %).
+std::string IndicatorsPage::SetStrength(LPARAM position) {
+    m_strength = position < 0 ? 0 : position > 100 ? 100 : int(position);
     ShowSignal();
-    const char* button = id == kIdUnit ? "unit" : id == kIdStronger ? "stronger" : "weaker";
-    return std::string(button) + " button  (signal " + SignalText() + ")";
+    return "strength slider  (signal " + SignalText() + ")";
+}
+
+std::string IndicatorsPage::SwitchUnit() {
+    m_inPercent = !m_inPercent;
+    ShowSignal();
+    return "unit button  (signal " + SignalText() + ")";
 }
 
 // TV, radio, aux, then off (the tab dims the picture), and round again.
@@ -332,13 +364,12 @@ std::string IndicatorsPage::NextSource() {
     return std::string("source button  (now ") + (m_source ? kSourceNames[m_source - 1] : "off") + ")";
 }
 
-bool IndicatorsPage::OnCommand(int id, std::string* description) {
+bool IndicatorsPage::OnCommand(int id, LPARAM value, std::string* description) {
     switch (id) {
     case kIdChannelDown:
     case kIdChannelUp: *description = StepChannel(id == kIdChannelUp); return true;
-    case kIdWeaker:
-    case kIdStronger:
-    case kIdUnit: *description = ChangeSignal(id); return true;
+    case kIdStrength: *description = SetStrength(value); return true;
+    case kIdUnit: *description = SwitchUnit(); return true;
     case kIdSourceNext: *description = NextSource(); return true;
     case kIdSignal: *description = "signal display  (" + SignalText() + ")"; return true;
     default: return false;

@@ -1,14 +1,15 @@
 // Tessaro gallery: the library's controls on a skinned panel, one page at a
-// time (the controls, and the indicator views), with tabs in the header to
-// switch pages and a status line that shows the last report received.
+// time (the controls, the indicator views, and the sliders), with tabs in the
+// header to switch pages and a status line that shows the last report
+// received.
 //
 //   gallery.exe [skin path] [--page N|name] [--screenshot out.bmp]
 //
 // Without a skin path the gallery looks for default.tsk next to itself, then
 // for skins/default/default.tsk above it (the build tree). --page picks the
-// page shown first: 1 or "controls", 2 or "indicators". With --screenshot
-// it shows the window for a moment, writes what is on screen inside the
-// window to a 24-bit BMP file and exits (0 on success).
+// page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders".
+// With --screenshot it shows the window for a moment, writes what is on
+// screen inside the window to a 24-bit BMP file and exits (0 on success).
 #include "Gallery.h"
 
 #include <cstdio>
@@ -113,9 +114,9 @@ namespace {
 // IDs of the frame's own windows; the pages' controls use 20 and above.
 enum { kIdPanel = 10, kIdTitle, kIdNote, kIdStatus, kIdTrack, kIdTabs = 15 };
 
-const int kPageCount = 2;
-const char* const kPageNames[kPageCount] = {"controls", "indicators"};
-const char* const kPageTitles[kPageCount] = {"Controls", "Indicators"};
+const int kPageCount = 3;
+const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders"};
+const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders"};
 
 const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2;
 const UINT kScreenshotDelayMs = 1500;
@@ -129,7 +130,6 @@ struct Gallery {
 
     CBitmapWindow* panel;
     CBitmapWindow* title;
-    CBitmapWindow* note;
     CBitmapWindow* track;
     Toggle* tabs[kPageCount];
     CBitmapWindow* status;
@@ -143,13 +143,16 @@ void ShowStatus(const std::string& text) {
     g.status->SetBitmapName(Chars(Indent(Font(12, FW_NORMAL), text.c_str(), 30)));
 }
 
-// Shows one page and marks its tab; the other page and tab step back.
+// Shows one page and marks its tab; the other pages and tabs step back. A
+// text colour takes effect at the next paint, and a tab that a click has
+// already selected shows no new frame, so each tab is repainted here.
 void ShowPage(int index) {
     for (int i = 0; i < kPageCount; ++i) {
         bool chosen = i == index;
+        g.tabs[i]->SetColorText(chosen ? SKIN_COLOR_ON_ACCENT : SKIN_COLOR_TEXT_MUTED);
         if (chosen) g.tabs[i]->Select();
         else g.tabs[i]->SetUnSelectButton();
-        g.tabs[i]->SetColorText(chosen ? SKIN_COLOR_ON_ACCENT : SKIN_COLOR_TEXT_MUTED);
+        InvalidateRect(g.tabs[i]->GetWindowHandle(), NULL, FALSE);
         g.pages[i]->Show(chosen);
     }
 }
@@ -166,7 +169,7 @@ void OnReport(WPARAM wParam, LPARAM lParam) {
     std::string what;
     if (id >= kIdTabs && id < kIdTabs + kPageCount) what = OnTab(id - kIdTabs);
     for (int i = 0; i < kPageCount && what.empty(); ++i)
-        if (g.pages[i]) g.pages[i]->OnCommand(id, &what);
+        if (g.pages[i]) g.pages[i]->OnCommand(id, lParam, &what);
     if (what.empty()) what = "control";
 
     ++g.reports;
@@ -182,25 +185,23 @@ bool Make(CBitmapWindow* w, HWND parent, int id, int x, int y) {
                      SW_SHOW) != 0;
 }
 
-// The title badge at the left of the header band, a note next to it.
+// The title badge at the left of the header band; the page tabs take the
+// rest of the band.
 void BuildTitle(HWND panel) {
     char* skin = Chars(g.skin);
     LOGFONTA titleFont = Font(19, FW_BOLD);
     g.title = new CBitmapWindow(skin, SKIN_TITLE_REGION, SKIN_TITLE, SKIN_TITLE_DISABLED, titleFont,
                                 Chars(Indent(titleFont, "Tessaro Gallery", 58)), SKIN_COLOR_ON_ACCENT, kLeftLine);
     Make(g.title, panel, kIdTitle, SKIN_TITLE_X, SKIN_TITLE_Y);
-
-    g.note = new CBitmapWindow(skin, SKIN_NOTE, SKIN_NOTE, SKIN_NOTE, Font(12, FW_NORMAL),
-                               (char*)"Bitmap-skinned\r\nWin32 controls", SKIN_COLOR_TEXT_MUTED, DT_LEFT);
-    Make(g.note, panel, kIdNote, SKIN_NOTE_X, SKIN_NOTE_Y);
 }
 
-// The page tabs, in their track at the right of the header band.
+// The page tabs, in their track (the one for three tabs) at the right of
+// the header band.
 bool BuildTabs(HWND panel) {
     char* skin = Chars(g.skin);
-    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK, SKIN_PAGE_TRACK, SKIN_PAGE_TRACK, Font(12, FW_NORMAL),
+    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK3, SKIN_PAGE_TRACK3, SKIN_PAGE_TRACK3, Font(12, FW_NORMAL),
                                 (char*)"", 0, kLeftLine);
-    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
+    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK3_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
                          kIdTrack, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
         return false;
     for (int i = 0; i < kPageCount; ++i) {
@@ -217,6 +218,7 @@ bool BuildTabs(HWND panel) {
 bool BuildPages(HWND panel) {
     g.pages[0] = NewControlsPage(g.skin, g.instance);
     g.pages[1] = NewIndicatorsPage(g.skin, g.instance);
+    g.pages[2] = NewSlidersPage(g.skin, g.instance);
     for (int i = 0; i < kPageCount; ++i)
         if (!g.pages[i]->Build(panel)) return false;
     return true;
@@ -251,7 +253,7 @@ void DestroyControls() {
         delete g.pages[i];
         g.pages[i] = NULL;
     }
-    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.track, g.note, g.title, g.panel};
+    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.track, g.title, g.panel};
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i)
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
@@ -377,7 +379,8 @@ std::string FindSkin() {
     return std::string();
 }
 
-const char kUsage[] = "usage: gallery.exe [skin path] [--page 1|2|controls|indicators] [--screenshot out.bmp]\n";
+const char kUsage[] =
+    "usage: gallery.exe [skin path] [--page 1|2|3|controls|indicators|sliders] [--screenshot out.bmp]\n";
 
 // A page by number (from 1) or by name; -1 when there is no such page.
 int PageIndex(const char* text) {

@@ -172,10 +172,8 @@ int CBitmapProgressiveSliderBar::DrawProgressMiddle(HDC hdc, bool horizontal) {
     if (m_nCurrentID == 0 || !GetWindowRect(m_hWnd, &bar)) return 1;
     int length = horizontal ? Width(bar) : Height(bar);
     ReaderOwner reader(m_szBitmapFile, &m_hReader);
-    SkinImage start(hdc, reader, m_nStartNormalID);
-    SkinImage end(hdc, reader, m_nEndNormalID);
-    int from = start.Ready() ? start.Length(horizontal) : 0;
-    int to = end.Ready() ? length - end.Length(horizontal) : length;
+    int from = ImageLength(hdc, reader, m_nStartNormalID, horizontal);
+    int to = length - ImageLength(hdc, reader, m_nEndNormalID, horizontal);
     int edge = ProgressEdge(false, horizontal);
     if (m_nPrgNormalID != 0 && !IsDisabled() && from <= edge) {
         SkinImage progress(hdc, reader, m_nPrgNormalID);

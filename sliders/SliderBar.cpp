@@ -208,10 +208,8 @@ int CBitmapSliderBar::DrawMiddle(HDC hdc, bool horizontal) {
     if (!GetWindowRect(m_hWnd, &rect)) return 1;
     ReaderOwner reader(m_szBitmapFile, &m_hReader);
     int length = horizontal ? Width(rect) : Height(rect);
-    SkinImage start(hdc, reader, StartPiece());
-    SkinImage end(hdc, reader, EndPiece());
-    int from = start.Ready() ? start.Length(horizontal) : 0;
-    int to = end.Ready() ? length - end.Length(horizontal) : length;
+    int from = ImageLength(hdc, reader, StartPiece(), horizontal);
+    int to = length - ImageLength(hdc, reader, EndPiece(), horizontal);
     SkinImage middle(hdc, reader, m_nCurrentID);
     middle.TileTo(hdc, from, to, 0, horizontal);
     return 1;

@@ -3,9 +3,10 @@
 # shows the gallery.
 #   bash tools/run.sh                 screenshot mode: runs the gallery under
 #                                     Wine on a private display and writes
-#                                     gallery.png (controls page) and
-#                                     gallery-indicators.png at the
-#                                     repository root
+#                                     gallery.png (controls page),
+#                                     gallery-indicators.png and
+#                                     gallery-sliders.png at the repository
+#                                     root
 #   bash tools/run.sh --interactive   opens the gallery on $DISPLAY for a person
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -51,13 +52,13 @@ if [ "$interactive" = 1 ]; then
 fi
 
 # Screenshot mode: a private display and wineserver, stopped on exit. One
-# picture per gallery page: gallery.png (the controls) and
-# gallery-indicators.png.
+# picture per gallery page: gallery.png (the controls),
+# gallery-indicators.png and gallery-sliders.png.
 source tools/wine-env.sh "$build"
 # Wine sees the Linux file system as drive Z:.
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
 pictures=()
-for page in controls indicators; do
+for page in controls indicators sliders; do
   picture="$root/gallery.png"
   [ "$page" = controls ] || picture="$root/gallery-$page.png"
   shot="$build/gallery-$page-screenshot.bmp"

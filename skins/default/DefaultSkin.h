@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 112
+#define SKIN_IMAGE_COUNT 146
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -118,6 +118,40 @@
 #define SKIN_SOURCE_RADIO           110   /* 112x28 */
 #define SKIN_SOURCE_AUX             111   /* 112x28 */
 #define SKIN_SOURCE_DISABLED        112   /* 112x28 */
+#define SKIN_SLIDER_H_START_REGION  113   /* 12x24 */
+#define SKIN_SLIDER_H_START         114   /* 12x24 */
+#define SKIN_SLIDER_H_START_DISABLED 115   /* 12x24 */
+#define SKIN_SLIDER_H_START_PROGRESS 116   /* 12x24 */
+#define SKIN_SLIDER_H_MIDDLE        117   /* 16x24 */
+#define SKIN_SLIDER_H_MIDDLE_DISABLED 118   /* 16x24 */
+#define SKIN_SLIDER_H_MIDDLE_PROGRESS 119   /* 16x24 */
+#define SKIN_SLIDER_H_END_REGION    120   /* 12x24 */
+#define SKIN_SLIDER_H_END           121   /* 12x24 */
+#define SKIN_SLIDER_H_END_DISABLED  122   /* 12x24 */
+#define SKIN_SLIDER_H_END_PROGRESS  123   /* 12x24 */
+#define SKIN_SLIDER_V_START_REGION  124   /* 24x12 */
+#define SKIN_SLIDER_V_START         125   /* 24x12 */
+#define SKIN_SLIDER_V_START_DISABLED 126   /* 24x12 */
+#define SKIN_SLIDER_V_START_PROGRESS 127   /* 24x12 */
+#define SKIN_SLIDER_V_MIDDLE        128   /* 24x16 */
+#define SKIN_SLIDER_V_MIDDLE_DISABLED 129   /* 24x16 */
+#define SKIN_SLIDER_V_MIDDLE_PROGRESS 130   /* 24x16 */
+#define SKIN_SLIDER_V_END_REGION    131   /* 24x12 */
+#define SKIN_SLIDER_V_END           132   /* 24x12 */
+#define SKIN_SLIDER_V_END_DISABLED  133   /* 24x12 */
+#define SKIN_SLIDER_V_END_PROGRESS  134   /* 24x12 */
+#define SKIN_THUMB_REGION           135   /* 24x24 */
+#define SKIN_THUMB_NORMAL           136   /* 24x24 */
+#define SKIN_THUMB_DISABLED         137   /* 24x24 */
+#define SKIN_THUMB_OVER             138   /* 24x24 */
+#define SKIN_THUMB_PUSHED           139   /* 24x24 */
+#define SKIN_VOLUME_REGION          140   /* 36x60 */
+#define SKIN_VOLUME_LIT             141   /* 36x60 */
+#define SKIN_VOLUME_EMPTY           142   /* 36x60 */
+#define SKIN_PAGE_TRACK3            143   /* 316x36 */
+#define SKIN_SECTION_LABEL_SHORT    144   /* 88x20 */
+#define SKIN_VALUE                  145   /* 120x20 */
+#define SKIN_VALUE_SHORT            146   /* 88x20 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -195,6 +229,22 @@
 #define SKIN_SENS_SIGN_X 101
 #define SKIN_SOURCE_W 112
 #define SKIN_SOURCE_H 28
+
+/* Sliders: a bar window is as thick as its thumb; the volume wedge is the
+ * volume control's fixed 60 px. Three page tabs take the wider track. */
+#define SKIN_THUMB_W 24
+#define SKIN_THUMB_H 24
+#define SKIN_SLIDER_THICKNESS 24
+#define SKIN_SLIDER_CORNER 12   /* length of a start or end corner */
+#define SKIN_SLIDER_TILE 16   /* length of the middle piece */
+#define SKIN_VOLUME_W 36
+#define SKIN_VOLUME_H 60
+#define SKIN_TRACK3_X 300
+#define SKIN_TRACK3_W 316
+#define SKIN_SECTION_LABEL_SHORT_W 88
+#define SKIN_VALUE_W 120
+#define SKIN_VALUE_H 20
+#define SKIN_VALUE_SHORT_W 88
 
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */

@@ -119,8 +119,9 @@ enum State { kNormal, kDisabled, kOver, kPushed, kSelected };
 void DrawPanel(Canvas& c) {
     Shape outline = RoundRect(0, 0, float(kPanelW), float(kPanelH), 16);
     c.Fill(outline, [](float x, float y) { return PanelAt(x, y); });
-    // A faint accent glow in the header's top-left corner.
-    c.Fill(Intersect(Offset(outline, -1), Circle(60, -40, 260)),
+    // A faint accent glow in the header's top-left corner, kept to the
+    // header: controls below it are drawn against the flat body colour.
+    c.Fill(Intersect(Intersect(Offset(outline, -1), Circle(60, -40, 260)), Rect(0, 0, float(kPanelW), kHeaderHeight)),
            [](float x, float y) {
                float d = std::hypot(x - 60, y + 40) / 260;
                return Mix(Hex(kAccent), PanelAt(x, y), std::min(1.0f, d));
@@ -738,6 +739,242 @@ void AppendIndicatorImages(std::vector<Image>& t) {
                  [](Canvas& c) { DrawSource(c, -1); }, body});
 }
 
+// ================================================================ sliders ==
+// A slider bar is assembled by the control at paint time: a start corner, a
+// middle piece tiled along the bar, an end corner. The bar window is as
+// thick as the thumb (the thumb is a child of the bar, so it is clipped to
+// it); the visible track is a thin groove along the middle of the pieces and
+// the rest of each piece is the panel body. Pieces are drawn along u (the
+// bar's length) and v (its thickness); a vertical bar's pieces are the same
+// drawings turned, u running down the image.
+const int kThumbD = 24;                 // thumb diameter, and the bar's thickness
+const int kCornerLen = kThumbD / 2;     // start and end corners: half a thumb
+const int kTileLen = 16;                // the middle piece
+const float kGrooveHalf = 3.0f;         // the groove is 6 px thick
+const float kGrooveCap = 7.0f;          // centres of its round ends, from the bar's ends
+const float kVirtualLen = 1000.0f;      // a bar long enough that every piece finds its part on it
+const uint32_t kGroove = 0x10141C, kGrooveBorder = 0x353E52;
+const uint32_t kGrooveOff = 0x1D2330;
+
+enum TrackLook { kTrackPlain, kTrackDisabled, kTrackProgress };
+enum TrackPiece { kPieceStart, kPieceMiddle, kPieceEnd };
+
+// A shape given along the bar (u, v), placed on the image: as it is for a
+// horizontal bar, turned for a vertical one.
+Shape Turn(const Shape& s, bool vertical) {
+    if (!vertical) return s;
+    Shape t = s;
+    auto d = s.distance;
+    t.distance = [d](float x, float y) { return d(y, x); };
+    t.x0 = s.y0; t.y0 = s.x0; t.x1 = s.y1; t.y1 = s.x1;
+    return t;
+}
+
+Paint Turn(const Paint& p, bool vertical) {
+    if (!vertical) return p;
+    return [p](float x, float y) { return p(y, x); };
+}
+
+// Where a piece lies on the long virtual bar.
+float PieceOffset(TrackPiece piece) {
+    return piece == kPieceStart ? 0.0f : piece == kPieceEnd ? kVirtualLen - kCornerLen : kVirtualLen / 2;
+}
+
+int PieceLength(TrackPiece piece) { return piece == kPieceMiddle ? kTileLen : kCornerLen; }
+
+// The bar's outline in piece coordinates: a pill as thick as the thumb, so a
+// round thumb at either end fits it exactly.
+Shape BarOutline(TrackPiece piece) {
+    float o = PieceOffset(piece);
+    return RoundRect(-o, 0, kVirtualLen - o, float(kThumbD), kThumbD / 2.0f);
+}
+
+Shape Groove(TrackPiece piece) {
+    float o = PieceOffset(piece), mid = kThumbD / 2.0f;
+    return Capsule(kGrooveCap - o, mid, kVirtualLen - kGrooveCap - o, mid, kGrooveHalf);
+}
+
+// One piece of a track. The faces are not cut: outside the groove they are
+// the panel body, and the outline comes from the region pieces.
+void DrawTrackPiece(Canvas& c, TrackPiece piece, TrackLook look, bool vertical) {
+    Shape groove = Groove(piece);
+    const float v0 = kThumbD / 2.0f - kGrooveHalf, v1 = kThumbD / 2.0f + kGrooveHalf;
+    switch (look) {
+    case kTrackProgress:
+        // The part already played: the accent, with a faint glow around it.
+        c.Fill(Turn(Offset(groove, 2.5f), vertical), Under(kAccent), 0.14f);
+        c.Fill(Turn(groove, vertical), Turn(VGradient(v0, Hex(kAccentOverTop), v1, Hex(kAccentBottom)), vertical));
+        c.Fill(Turn(Ring(groove, 1), vertical), Under(kAccentBorder), 0.45f);
+        break;
+    case kTrackDisabled:
+        c.Fill(Turn(groove, vertical), Under(kGrooveOff));
+        c.Fill(Turn(Ring(groove, 1), vertical), Under(kDisabledBorder));
+        break;
+    default:
+        // A dark groove with a lighter rim, slightly shaded at its top.
+        c.Fill(Turn(groove, vertical), Under(kGroove));
+        c.Fill(Turn(Intersect(groove, Rect(-kVirtualLen, v0, 2 * kVirtualLen, v0 + 2.5f)), vertical),
+               Under(kBlack), 0.25f);
+        c.Fill(Turn(Ring(groove, 1), vertical), Under(kGrooveBorder));
+        break;
+    }
+}
+
+void DrawTrackRegion(Canvas& c, TrackPiece piece, bool vertical) {
+    c.Silhouette(Turn(BarOutline(piece), vertical), Hex(kRegionInside));
+}
+
+// ---- the thumb: a light knob with an accent dot
+Shape ThumbShape() { return Circle(kThumbD / 2.0f, kThumbD / 2.0f, kThumbD / 2.0f); }
+
+void DrawThumb(Canvas& c, State state) {
+    const float m = kThumbD / 2.0f, d = float(kThumbD);
+    Shape knob = Circle(m, m, m - 2.0f);
+    Shape halo = ThumbShape();
+    switch (state) {
+    case kOver:
+        c.Fill(halo, Under(kAccent), 0.30f);
+        c.Fill(knob, VGradient(2, Hex(kWhite), d - 2, Hex(0xDCE2EE)));
+        c.Fill(Circle(m, m, 4.5f), Under(kAccent));
+        break;
+    case kPushed:
+        c.Fill(halo, Under(kAccent), 0.45f);
+        c.Fill(knob, VGradient(2, Hex(kAccentTop), d - 2, Hex(kAccentPressTop)));
+        c.Fill(Ring(knob, 1), Under(0x9DB6FF), 0.8f);
+        c.Fill(Circle(m, m, 3.5f), Under(kWhite));
+        break;
+    case kDisabled:
+        c.Fill(knob, Under(0x323A4B));
+        c.Fill(Ring(knob, 1), Under(0x434C60));
+        break;
+    default:
+        c.Fill(Circle(m, m + 1.0f, m - 1.5f), Under(kBlack), 0.35f);   // a soft drop shadow
+        c.Fill(knob, VGradient(2, Hex(0xF4F6FA), d - 2, Hex(0xC9D1DF)));
+        c.Fill(Ring(knob, 1), Under(0xAEB8CA), 0.6f);
+        c.Fill(Circle(m, m, 4.0f), Under(kAccent));
+        break;
+    }
+    c.Cut(halo);
+}
+
+// ---- the volume control: a wedge of ten segments widening upwards, exactly
+// 60 px tall (the control's fixed scale). The lit image runs from the accent
+// at the bottom to a light blue at the top; the empty one is dim.
+const int kVolumeW = 36, kVolumeH = 60, kVolumeSegments = 10;
+const uint32_t kVolumeTop = 0x8DB8FF, kVolumeEmpty = 0x283041;
+
+Shape VolumeSegment(int i) {   // 0 at the bottom
+    const int step = kVolumeH / kVolumeSegments;   // 5 px segment, 1 px gap
+    float y1 = float(kVolumeH - i * step), y0 = y1 - (step - 1);
+    float w = 10 + (kVolumeW - 2 - 10) * i / float(kVolumeSegments - 1);
+    float cx = kVolumeW / 2.0f;
+    return RoundRect(cx - w / 2, y0, cx + w / 2, y1, 1.5f);
+}
+
+Shape VolumeWedge() {
+    Shape all = VolumeSegment(0);
+    for (int i = 1; i < kVolumeSegments; ++i) all = Union(all, VolumeSegment(i));
+    return all;
+}
+
+// The outline: the wedge with its gaps filled, so a press between two
+// segments still lands on the control.
+Shape VolumeOutline() {
+    const float cx = kVolumeW / 2.0f, bottom = 6, top = kVolumeW - 2;
+    Shape a = Triangle(cx - bottom / 2, float(kVolumeH), cx + bottom / 2, float(kVolumeH), cx + top / 2, 0);
+    Shape b = Triangle(cx - bottom / 2, float(kVolumeH), cx + top / 2, 0, cx - top / 2, 0);
+    return Offset(Union(Union(a, b), VolumeWedge()), 1.0f);
+}
+
+void DrawVolume(Canvas& c, bool lit) {
+    Shape wedge = VolumeWedge();
+    if (lit) {
+        c.Fill(wedge, VGradient(0, Hex(kVolumeTop), float(kVolumeH), Hex(kAccentBottom)));
+        c.Fill(Intersect(wedge, Rect(0, 0, float(kVolumeW), float(kVolumeH))), Under(kWhite), 0.06f);
+    } else {
+        c.Fill(wedge, Under(kVolumeEmpty));
+    }
+    c.Cut(VolumeOutline());
+}
+
+// ---- the tab track for three page tabs, and small text strips
+const int kTrack3W = 3 * kTabW + 4 * kTrackPad;
+const int kTrack3X = kPanelW - 24 - kTrack3W;
+const int kShortLabelW = 88, kValueW = 120, kShortValueW = 88, kValueH = 20;
+
+void DrawTrack3(Canvas& c) {
+    Shape face = RoundRect(0, 0, float(kTrack3W), float(kTrackH), kTrackH / 2.0f);
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+void AppendSliderImages(std::vector<Image>& t) {
+    Paint body = Under(kBody);
+    const char* lookName[3] = {"", "_DISABLED", "_PROGRESS"};
+    const char* lookPurpose[3] = {"normal (dark groove)", "disabled", "progress (accent groove: the part played)"};
+    const char* pieceName[3] = {"START", "MIDDLE", "END"};
+    for (int turned = 0; turned < 2; ++turned) {
+        bool vertical = turned != 0;
+        const char* dir = vertical ? "V" : "H";
+        for (int p = 0; p < 3; ++p) {
+            TrackPiece piece = TrackPiece(p);
+            int len = PieceLength(piece);
+            int w = vertical ? kThumbD : len, h = vertical ? len : kThumbD;
+            std::string what = std::string(vertical ? "Vertical" : "Horizontal") + " slider track, " +
+                               (piece == kPieceStart ? (vertical ? "top corner" : "left corner")
+                                : piece == kPieceEnd ? (vertical ? "bottom corner" : "right corner")
+                                                     : (vertical ? "middle piece (tiled downwards)"
+                                                                 : "middle piece (tiled along the bar)"));
+            if (piece != kPieceMiddle)
+                t.push_back({Keep(std::string("SLIDER_") + dir + "_" + pieceName[p] + "_REGION"), w, h,
+                             Keep(what + ": outline (the round end of a pill as thick as the thumb)"),
+                             [piece, vertical](Canvas& c) { DrawTrackRegion(c, piece, vertical); }, body});
+            for (int look = 0; look < 3; ++look) {
+                TrackLook l = TrackLook(look);
+                t.push_back({Keep(std::string("SLIDER_") + dir + "_" + pieceName[p] + lookName[look]), w, h,
+                             Keep(what + ", " + lookPurpose[look]),
+                             [piece, l, vertical](Canvas& c) { DrawTrackPiece(c, piece, l, vertical); }, body});
+            }
+        }
+    }
+
+    t.push_back({"THUMB_REGION", kThumbD, kThumbD, "Slider thumb outline (circle)", Silhouette(ThumbShape), body});
+    const State thumbStates[] = {kNormal, kDisabled, kOver, kPushed};
+    const char* thumbName[] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const char* thumbPurpose[] = {"normal: light knob with an accent dot", "disabled",
+                                  "mouse over: accent halo", "pushed: accent knob"};
+    for (int s = 0; s < 4; ++s) {
+        State st = thumbStates[s];
+        t.push_back({Keep(std::string("THUMB_") + thumbName[s]), kThumbD, kThumbD,
+                     Keep(std::string("Slider thumb, ") + thumbPurpose[s]), [st](Canvas& c) { DrawThumb(c, st); },
+                     body});
+    }
+
+    t.push_back({"VOLUME_REGION", kVolumeW, kVolumeH, "Volume control outline (the wedge, gaps filled)",
+                 [](Canvas& c) { c.Silhouette(VolumeOutline(), Hex(kRegionInside)); }, body});
+    t.push_back({"VOLUME_LIT", kVolumeW, kVolumeH,
+                 "Volume wedge, lit (normal frame, drawn below the level): ten segments, accent to light blue",
+                 [](Canvas& c) { DrawVolume(c, true); }, body});
+    t.push_back({"VOLUME_EMPTY", kVolumeW, kVolumeH,
+                 "Volume wedge, empty (disabled frame, drawn above the level)",
+                 [](Canvas& c) { DrawVolume(c, false); }, body});
+
+    t.push_back({"PAGE_TRACK3", kTrack3W, kTrackH,
+                 "Page tab track for three page tabs, drawn for the panel at its place (SKIN_TRACK3_X, "
+                 "SKIN_TRACK_Y); its own region frame",
+                 DrawTrack3, PanelPixels(kTrack3X, kTrackY)});
+    t.push_back({"SECTION_LABEL_SHORT", kShortLabelW, 20,
+                 "Short section heading for narrow columns, as SECTION_LABEL; its own region frame",
+                 DrawSectionLabel, body});
+    t.push_back({"VALUE", kValueW, kValueH,
+                 "Plain strip on the panel body for a value written by the host (e.g. right-aligned); its own "
+                 "region frame",
+                 DrawPlain, body});
+    t.push_back({"VALUE_SHORT", kShortValueW, kValueH,
+                 "Short value strip for narrow columns, as VALUE; its own region frame", DrawPlain, body});
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -828,6 +1065,7 @@ std::vector<Image> BuildTable() {
                  "Plain text strip on the header band, drawn for the panel at (284, 36); its own region frame",
                  DrawPlain, PanelUnder(kSubtitleX, kSubtitleY)});
     AppendIndicatorImages(t);
+    AppendSliderImages(t);
     return t;
 }
 
@@ -903,6 +1141,17 @@ std::string Header(const std::vector<Image>& t) {
       << "#define SKIN_SENS_ANTENNA_X " << kSensAntennaX << "\n#define SKIN_SENS_DIGITS_X " << kSensDigitsX
       << "\n#define SKIN_SENS_SIGN_X " << kSensSignX << "\n"
       << "#define SKIN_SOURCE_W " << kSourceW << "\n#define SKIN_SOURCE_H " << kSourceH << "\n";
+    h << "\n/* Sliders: a bar window is as thick as its thumb; the volume wedge is the\n"
+         " * volume control's fixed 60 px. Three page tabs take the wider track. */\n"
+      << "#define SKIN_THUMB_W " << kThumbD << "\n#define SKIN_THUMB_H " << kThumbD << "\n"
+      << "#define SKIN_SLIDER_THICKNESS " << kThumbD << "\n"
+      << "#define SKIN_SLIDER_CORNER " << kCornerLen << "   /* length of a start or end corner */\n"
+      << "#define SKIN_SLIDER_TILE " << kTileLen << "   /* length of the middle piece */\n"
+      << "#define SKIN_VOLUME_W " << kVolumeW << "\n#define SKIN_VOLUME_H " << kVolumeH << "\n"
+      << "#define SKIN_TRACK3_X " << kTrack3X << "\n#define SKIN_TRACK3_W " << kTrack3W << "\n"
+      << "#define SKIN_SECTION_LABEL_SHORT_W " << kShortLabelW << "\n"
+      << "#define SKIN_VALUE_W " << kValueW << "\n#define SKIN_VALUE_H " << kValueH << "\n"
+      << "#define SKIN_VALUE_SHORT_W " << kShortValueW << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -989,6 +1238,27 @@ std::string Readme(const std::vector<Image>& t) {
       << n("SOURCE_REGION") << "; TV " << n("SOURCE_TV") << ", RADIO " << n("SOURCE_RADIO") << ", AUX "
       << n("SOURCE_AUX") << ", disabled " << n("SOURCE_DISABLED") << ". The name goes right of the icon "
          "(from x = 34).\n";
+    r << "- Slider bar (`CBitmapSliderBar`, the form with corners; window size from Create, as thick as the "
+         "thumb: SKIN_SLIDER_THICKNESS): horizontal middle normal " << n("SLIDER_H_MIDDLE") << ", disabled "
+      << n("SLIDER_H_MIDDLE_DISABLED") << "; start region " << n("SLIDER_H_START_REGION") << ", normal "
+      << n("SLIDER_H_START") << ", disabled " << n("SLIDER_H_START_DISABLED") << "; end region "
+      << n("SLIDER_H_END_REGION") << ", normal " << n("SLIDER_H_END") << ", disabled "
+      << n("SLIDER_H_END_DISABLED") << ". Vertical likewise: middle " << n("SLIDER_V_MIDDLE") << "/"
+      << n("SLIDER_V_MIDDLE_DISABLED") << ", start " << n("SLIDER_V_START_REGION") << "/" << n("SLIDER_V_START")
+      << "/" << n("SLIDER_V_START_DISABLED") << ", end " << n("SLIDER_V_END_REGION") << "/" << n("SLIDER_V_END")
+      << "/" << n("SLIDER_V_END_DISABLED") << ".\n"
+         "- Progressive bar (`CBitmapProgressiveSliderBar`): as the slider bar, plus the progress pieces: "
+         "horizontal start " << n("SLIDER_H_START_PROGRESS") << ", middle " << n("SLIDER_H_MIDDLE_PROGRESS")
+      << ", end " << n("SLIDER_H_END_PROGRESS") << "; vertical start " << n("SLIDER_V_START_PROGRESS")
+      << ", middle " << n("SLIDER_V_MIDDLE_PROGRESS") << ", end " << n("SLIDER_V_END_PROGRESS") << ".\n"
+         "- Slider thumb (`CBitmapSlider`, the bar's first child window): region " << n("THUMB_REGION")
+      << ", normal " << n("THUMB_NORMAL") << ", disabled " << n("THUMB_DISABLED") << ", over " << n("THUMB_OVER")
+      << ", pushed " << n("THUMB_PUSHED") << ". One thumb serves both orientations.\n"
+         "- Volume control (`CBitmapVolume`): region " << n("VOLUME_REGION") << ", lit (normal) "
+      << n("VOLUME_LIT") << ", empty (disabled) " << n("VOLUME_EMPTY") << ".\n"
+         "- Gallery: tab track for three page tabs " << n("PAGE_TRACK3") << " (at SKIN_TRACK3_X, SKIN_TRACK_Y); "
+         "short section heading " << n("SECTION_LABEL_SHORT") << "; value strips " << n("VALUE") << " and (short) "
+      << n("VALUE_SHORT") << ".\n";
     return r.str();
 }
 
