@@ -408,6 +408,80 @@ void SliderFigure() {
     DeleteFileA(path.c_str());
 }
 
+// ---- bitmap strip --------------------------------------------------------------
+
+// A skin container of several images, numbered from 1.
+std::string SkinOf(const std::vector<std::string>& images) {
+    auto put32 = [](std::string& s, unsigned v) { for (int i = 0; i < 4; ++i) s += char((v >> (8 * i)) & 0xFF); };
+    std::string s = "TSKN";
+    put32(s, 1);
+    put32(s, (unsigned)images.size());
+    unsigned offset = 12 + 8 * (unsigned)images.size();
+    for (const std::string& image : images) {
+        put32(s, offset);
+        put32(s, (unsigned)image.size());
+        offset += (unsigned)image.size();
+    }
+    for (const std::string& image : images) s += image;
+    return s;
+}
+
+std::vector<DWORD> Filled(int w, int h, DWORD base) {
+    std::vector<DWORD> px(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) px[size_t(y) * w + x] = base + (x & 0x1F) * 0x010000 + y * 0x000300;
+    return px;
+}
+
+// The cost of a strip should follow the items in view, not the items it
+// holds: the same 240x280 strip (ten 28-pixel rows in view) holding 1,000
+// items against holding 10, painted, and scrolled by one item.
+void StripFigure() {
+    const int kStripW = 240, kStripH = 280, kRowH = 28;
+    std::string path = WriteSkin(SkinOf({Bmp24(Filled(kStripW, kStripH, 0x101820), kStripW, kStripH),
+                                         Bmp24(Filled(kStripW, kRowH, 0x304060), kStripW, kRowH),
+                                         Bmp24(Filled(kStripW, kRowH, 0x406080), kStripW, kRowH)}),
+                                 "tessaro-bench-strip.tsk");
+    BITMAPLISTID row = {-1, 2, 2, 2, 3};
+    CDispalyMultiBitmapWindow large((char*)path.c_str(), -1, 1, 1, Font(), 1, kRowH);
+    CDispalyMultiBitmapWindow small((char*)path.c_str(), -1, 1, 1, Font(), 1, kRowH);
+    __int64 error = 0;
+    for (int i = 0; i < 1000; ++i) {
+        char text[20];
+        std::snprintf(text, sizeof text, "Item %d", i);
+        large.SetBitmap(row, text, RGB(255, 255, 255), i, &error);
+        if (i < 10) small.SetBitmap(row, text, RGB(255, 255, 255), i, &error);
+    }
+    large.Create("", WS_POPUP, 0, 0, kStripW, kStripH, Instance(), nullptr, 1, kTransparent, nullptr, nullptr,
+                 nullptr, SW_SHOWNOACTIVATE);
+    small.Create("", WS_POPUP, kStripW, 0, kStripW, kStripH, Instance(), nullptr, 2, kTransparent, nullptr, nullptr,
+                 nullptr, SW_SHOWNOACTIVATE);
+    HWND largeWindow = large.GetWindowHandle(), smallWindow = small.GetWindowHandle();
+    Pump();
+    Report("paint of a strip of 1000 items (reference: the same strip of 10)",
+           Interleaved(101, 2, [&] { Repaint(largeWindow); }, [&] { Repaint(smallWindow); }));
+    // Both in mid-strip, then one item forward or back in turn.
+    large.SetWindowPosion(500);
+    small.SetWindowPosion(4);
+    Pump();
+    int largeAt = 500, smallAt = 4;
+    Report("one scroll step of a strip of 1000 items (reference: the same strip of 10)",
+           Interleaved(101, 2,
+                       [&] {
+                           largeAt = largeAt == 500 ? 501 : 500;
+                           large.SetWindowPosion(largeAt);
+                           UpdateWindow(largeWindow);
+                       },
+                       [&] {
+                           smallAt = smallAt == 4 ? 5 : 4;
+                           small.SetWindowPosion(smallAt);
+                           UpdateWindow(smallWindow);
+                       }));
+    DestroyWindow(largeWindow);
+    DestroyWindow(smallWindow);
+    DeleteFileA(path.c_str());
+}
+
 // ---- create/paint/destroy cycles ---------------------------------------------
 
 // Bytes in use in every heap of the process.
@@ -501,7 +575,7 @@ void CyclesFigure(const std::string& path) {
 }  // namespace
 
 // Runs every figure, or only those named on the command line
-// (outline, repaint, cycles, slider).
+// (outline, repaint, cycles, slider, strip).
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) {
         if (argc < 2) return true;
@@ -515,6 +589,7 @@ int main(int argc, char** argv) {
     if (wanted("repaint")) RepaintFigure(path);
     if (wanted("cycles")) CyclesFigure(path);
     if (wanted("slider")) SliderFigure();
+    if (wanted("strip")) StripFigure();
     DeleteFileA(path.c_str());
     return 0;
 }

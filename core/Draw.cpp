@@ -11,6 +11,11 @@ int SkinImage::CopyTo(HDC target, int x, int y, int width, int height, int sx, i
     return BitBlt(target, x, y, width, height, m_memory.Get(), sx, sy, SRCCOPY) ? 1 : 0;
 }
 
+int SkinImage::StretchTo(HDC target, int x, int y, int width, int height, int sx, int sy, int sw, int sh) const {
+    if (!Ready() || width <= 0 || height <= 0) return 0;
+    return StretchBlt(target, x, y, width, height, m_memory.Get(), sx, sy, sw, sh, SRCCOPY) ? 1 : 0;
+}
+
 int SkinImage::CopySpanTo(HDC target, int from, int to, int at, bool horizontal) const {
     if (horizontal) return CopyTo(target, at, 0, to - from, m_height, from, 0);
     return CopyTo(target, 0, at, m_width, to - from, 0, from);

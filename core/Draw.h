@@ -17,8 +17,14 @@ public:
     int Height() const { return m_height; }
     // Its length along an axis: the width when `horizontal`, else the height.
     int Length(bool horizontal) const { return horizontal ? m_width : m_height; }
+    // The memory DC that holds the image (to draw on it before copying).
+    HDC Dc() const { return m_memory.Get(); }
     // Copies the part (sx, sy, width, height) of the image to (x, y) of `target`.
     int CopyTo(HDC target, int x, int y, int width, int height, int sx, int sy) const;
+    // Stretches the part (sx, sy, sw, sh) of the image over (x, y, width,
+    // height) of `target` with the target's stretch mode: with COLORONCOLOR a
+    // one-pixel column or row is repeated exactly.
+    int StretchTo(HDC target, int x, int y, int width, int height, int sx, int sy, int sw, int sh) const;
     // Copies the span [from, to) of the image along an axis (the whole image
     // across it) so that it starts at `at` on that axis and 0 across.
     int CopySpanTo(HDC target, int from, int to, int at, bool horizontal) const;

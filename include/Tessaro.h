@@ -7,6 +7,7 @@
 #include "TessaroControls.h"
 #include "TessaroViews.h"
 #include "TessaroSliders.h"
+#include "TessaroLists.h"
 #include "TessaroVersion.h"
 
 #endif

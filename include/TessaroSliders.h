@@ -177,6 +177,96 @@ private:
     int DrawProgressMiddle(HDC hdc, bool horizontal);
 };
 
+/* A line-stepping scroll bar: two arrow buttons (child windows the bar makes
+ * in its creation, ids 0 and 1) at the ends of a tiled track, and a counter
+ * (scroll box) the bar draws itself. It posts WM_COMMAND(id, line) after
+ * every step. Call SetScrollBarLength before Create, SetLinesNumber after.
+ * Type 8. */
+class TESSARO_API CBitmapScrollBarButton : public CBitmapWindow {
+public:
+    CBitmapScrollBarButton();
+    /* Arrows and counter without frames. */
+    CBitmapScrollBarButton(char* bitmapFile, int regionID, int normalID, int disableID, int orientation);
+    CBitmapScrollBarButton(char* className, char* bitmapFile, int regionID, int normalID, int disableID,
+                           int orientation);
+    /* barIds: the outline, track tile and disabled tile; decIds and incIds:
+     * the five frames of each arrow; counterIds: the counter's frames
+     * (normal, disabled and mouse-over are drawn). */
+    CBitmapScrollBarButton(char* bitmapFile, BITMAPLISTID barIds, BITMAPLISTID decIds, BITMAPLISTID incIds,
+                           BITMAPLISTID counterIds, DWORD crTransparent, int orientation);
+    CBitmapScrollBarButton(char* className, char* bitmapFile, BITMAPLISTID barIds, BITMAPLISTID decIds,
+                           BITMAPLISTID incIds, BITMAPLISTID counterIds, DWORD crTransparent, int orientation);
+    /* A copy owns arrows of its own, made from the same frames, without windows. */
+    CBitmapScrollBarButton(const CBitmapScrollBarButton& other);
+    CBitmapScrollBarButton& operator=(const CBitmapScrollBarButton& other);
+    virtual ~CBitmapScrollBarButton();
+
+    virtual int Create(const char* windowName, DWORD style, int x, int y, int width, int height,
+                       HINSTANCE hInstance, HWND hWndParent, long idWindow, DWORD crTransparent,
+                       HICON hCursor, HICON hIcon, HICON hIconSm, int nCmdShow);
+    virtual int OnCreate(HWND hwnd, UINT wParam, LPARAM lParam);
+    virtual int OnPaint();
+    /* The arrows' reports: id 0 steps back, id 1 forward. */
+    virtual int OnCommand(UINT wParam, LPARAM lParam);
+    virtual int OnLButtonDown(UINT wParam, LPARAM lParam);
+    virtual int OnMouseMove(UINT wParam, LPARAM lParam);
+    virtual int OnLButtonUp(UINT wParam, LPARAM lParam);
+
+    /* A thumb rectangle's centre as a share of the bar's length; nothing in
+     * the library calls them. 0 is reported without free travel. */
+    virtual int HorizontalSliderBarNotifyMoving(RECT* current, RECT* proposed);
+    virtual int VerticalSliderBarNotifyMoving(RECT* current, RECT* proposed);
+    virtual int DrawHorizontalBar(HDC hdc);
+    virtual int DrawVerticalBar(HDC hdc);
+    virtual int DrawCunterButton(HDC hdc);
+    virtual int SetHorizontalRegion();
+    virtual int SetVerticalRegion();
+
+    /* The bar's length along its axis (0: the window's), the pixels one line
+     * moves the counter (0 gives 1), and a length kept for callers. */
+    void SetScrollBarLength(DWORD length, DWORD lineStep, DWORD extra);
+    /* Sizes the counter for `lines` lines; 0 before the arrows have windows. */
+    int SetLinesNumber(DWORD lines);
+    /* One line forward / back, reported to the parent; return 1. */
+    int Increas();
+    int Decreas();
+
+protected:
+    /* Places the far arrow and works out the track. */
+    int SetButtonPosion(int width, int height);
+
+    CBitmapButton* m_pDecButton;
+    CBitmapButton* m_pIncButton;
+    RECT m_rcTrack;
+    int m_nCounterRegionID;
+    int m_nCounterNormalID;
+    int m_nCounterDisableID;
+    int m_nCounterMouseOverID;
+    int m_nCounterPushedID;
+    int m_nCounterCurrentID;
+    /* left, top, width, height */
+    RECT m_rcCounter;
+    DWORD m_dwLine;
+    DWORD m_dwLinesNumber;
+    int m_nCounterLength;
+    DWORD m_dwScrollBarLength;
+    DWORD m_dwLineStep;
+    DWORD m_dwExtraLength;
+    int m_nOrientation;
+    int m_nLastDragPos;
+
+private:
+    void InitScrollBar(int orientation, const BITMAPLISTID* counterIds);
+    void MakeArrows(const BITMAPLISTID* decIds, const BITMAPLISTID* incIds);
+    void CopyScrollBarFrom(const CBitmapScrollBarButton& other);
+    void DeleteArrows();
+    int CutArrows();
+    int DrawTrack(HDC hdc, bool horizontal);
+    int InCounter(int x, int y) const;
+    void Report();
+    int NotifyMovingAlong(bool horizontal, RECT* current, RECT* proposed);
+};
+
 /* A vertical level control 60 pixels tall: lit below the level line, empty
  * above. Pressing and dragging sets the level and reports
  * WM_COMMAND(id, value) with values 0..max - min. */

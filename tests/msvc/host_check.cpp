@@ -139,6 +139,11 @@ static const ClassCase kClasses[] = {
          return new CBitmapProgressiveSliderBar(skinPath, 1, 1, 1, 1, 1);
      }, true},
     {"CBitmapVolume", []() -> CUIWindow* { return new CBitmapVolume(skinPath, 1, 1, 1); }, true},
+    {"CBitmapScrollBarButton", []() -> CUIWindow* { return new CBitmapScrollBarButton(skinPath, 1, 1, 1, 0); },
+     true},
+    {"CDispalyMultiBitmapWindow", []() -> CUIWindow* {
+         return new CDispalyMultiBitmapWindow(skinPath, 1, 1, 1, SkinFont(), 1, 10);
+     }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -194,6 +199,7 @@ static const char kCopyConstructorFormat[] = "??0%s@@QEAA@AEBV0@@Z";
 static const char kGetMark[] = "?GetMark@CTimeView@@QEAAPEAVCMultiBitmapWindow@@XZ";
 static const char kSetTab[] = "?SetTab@CTab@@QEAAXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QEAAHPEAUtagRECT@@0@Z";
+static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QEAAHH@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -204,6 +210,7 @@ static const char kCopyConstructorFormat[] = "??0%s@@QAE@ABV0@@Z";
 static const char kGetMark[] = "?GetMark@CTimeView@@QAEPAVCMultiBitmapWindow@@XZ";
 static const char kSetTab[] = "?SetTab@CTab@@QAEXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QAEHPAUtagRECT@@0@Z";
+static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QAEHH@Z";
 #endif
 
 static void CheckExports() {
@@ -217,6 +224,7 @@ static void CheckExports() {
     CHECK(Exports(kGetMark), "exports the time view's part accessors (CTimeView::GetMark)");
     CHECK(Exports(kSetTab), "exports CTab::SetTab(int, DWORD)");
     CHECK(Exports(kNotifyMoving), "exports CBitmapSliderBar::NotifyMoving(RECT*, RECT*)");
+    CHECK(Exports(kSetWindowPosion), "exports CDispalyMultiBitmapWindow::SetWindowPosion, spelt as hosts link it");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -568,6 +576,38 @@ static void CheckSliders(HWND host) {
 }
 
 // ---------------------------------------------------------------------------
+// The scroll bar makes its arrows while it is created; the strip keeps items
+// with texts cut to their field.
+
+static int ChildCount(HWND parent) {
+    int count = 0;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++count;
+    return count;
+}
+
+static void CheckLists(HWND host) {
+    BITMAPLISTID frames = {1, 1, 1, 1, 1};
+    CBitmapScrollBarButton bar(skinPath, frames, frames, frames, frames, kTransparent, 0);
+    bar.SetScrollBarLength(120, 10, 0);
+    CHECK(bar.Create("", WS_CHILD | WS_VISIBLE, 0, 0, 16, 120, instance, host, 41, kTransparent, 0, 0, 0,
+                     SW_SHOW) == 1 &&
+              ChildCount(bar.GetWindowHandle()) == 2,
+          "CBitmapScrollBarButton: Create makes both arrows as children of the bar");
+    CHECK(bar.SetLinesNumber(4) == 1, "CBitmapScrollBarButton: SetLinesNumber sizes the counter once the arrows exist");
+    DestroyWindow(bar.GetWindowHandle());
+
+    CDispalyMultiBitmapWindow strip(skinPath, 1, 1, 1, SkinFont(), 1, 0);
+    __int64 error = 0;
+    unsigned long count = 0;
+    char longText[] = "a text of forty characters, far too long";
+    CHECK(strip.SetBitmap(frames, longText, 0, 7, &error) == 1 && strip.SetBitmap(frames, (char*)"b", 0, 8, &error) == 1 &&
+              strip.GetMaxItem(&count) == 1 && count == 2,
+          "CDispalyMultiBitmapWindow: items are added, a long text is cut to its field");
+    CHECK(strip.SetWindowPosion(1) == 1 && strip.SetWindowPosion(2) == 0,
+          "CDispalyMultiBitmapWindow: a step of 0 scrolls as 1 and an index past the items is refused");
+}
+
+// ---------------------------------------------------------------------------
 
 // A fault ends the program at once with its code and address, instead of a
 // debugger waiting for someone.
@@ -603,6 +643,7 @@ int main(int, char**) {
 
     CheckSubclass(host);
     CheckSliders(host);
+    CheckLists(host);
     for (int i = 0; i < kClassCount; ++i) CheckClass(kClasses[i], host);
     CHECK(PixorelIdle(), "no Pixorel reader or bitmap is open at the end");
 
