@@ -113,6 +113,7 @@ private:
 Page* NewControlsPage(const std::string& skin, HINSTANCE instance);
 Page* NewIndicatorsPage(const std::string& skin, HINSTANCE instance);
 Page* NewSlidersPage(const std::string& skin, HINSTANCE instance);
+Page* NewListsPage(const std::string& skin, HINSTANCE instance);
 
 }  // namespace gallery
 

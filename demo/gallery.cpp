@@ -1,13 +1,14 @@
 // Tessaro gallery: the library's controls on a skinned panel, one page at a
-// time (the controls, the indicator views, and the sliders), with tabs in the
-// header to switch pages and a status line that shows the last report
-// received.
+// time (the controls, the indicator views, the sliders, and the lists), with
+// tabs in the header to switch pages and a status line that shows the last
+// report received.
 //
 //   gallery.exe [skin path] [--page N|name] [--screenshot out.bmp]
 //
 // Without a skin path the gallery looks for default.tsk next to itself, then
 // for skins/default/default.tsk above it (the build tree). --page picks the
-// page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders".
+// page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders", 4 or
+// "lists".
 // With --screenshot it shows the window for a moment, writes what is on
 // screen inside the window to a 24-bit BMP file and exits (0 on success).
 #include "Gallery.h"
@@ -114,9 +115,9 @@ namespace {
 // IDs of the frame's own windows; the pages' controls use 20 and above.
 enum { kIdPanel = 10, kIdTitle, kIdNote, kIdStatus, kIdTrack, kIdTabs = 15 };
 
-const int kPageCount = 3;
-const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders"};
-const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders"};
+const int kPageCount = 4;
+const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists"};
+const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders", "Lists"};
 
 const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2;
 const UINT kScreenshotDelayMs = 1500;
@@ -195,21 +196,21 @@ void BuildTitle(HWND panel) {
     Make(g.title, panel, kIdTitle, SKIN_TITLE_X, SKIN_TITLE_Y);
 }
 
-// The page tabs, in their track (the one for three tabs) at the right of
-// the header band.
+// The page tabs, in their track (the one for four narrow tabs) at the right
+// of the header band.
 bool BuildTabs(HWND panel) {
     char* skin = Chars(g.skin);
-    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK3, SKIN_PAGE_TRACK3, SKIN_PAGE_TRACK3, Font(12, FW_NORMAL),
+    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK4, SKIN_PAGE_TRACK4, SKIN_PAGE_TRACK4, Font(12, FW_NORMAL),
                                 (char*)"", 0, kLeftLine);
-    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK3_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
+    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK4_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
                          kIdTrack, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
         return false;
     for (int i = 0; i < kPageCount; ++i) {
-        g.tabs[i] = new Toggle(skin, SKIN_PAGE_TAB_REGION, SKIN_PAGE_TAB_NORMAL, SKIN_PAGE_TAB_DISABLED,
-                               SKIN_PAGE_TAB_SELECTED, SKIN_PAGE_TAB_PUSHED, Font(13, FW_BOLD),
+        g.tabs[i] = new Toggle(skin, SKIN_PAGE_TAB4_REGION, SKIN_PAGE_TAB4_NORMAL, SKIN_PAGE_TAB4_DISABLED,
+                               SKIN_PAGE_TAB4_SELECTED, SKIN_PAGE_TAB4_PUSHED, Font(12, FW_BOLD),
                                (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
         if (!Make(g.tabs[i], g.track->GetWindowHandle(), kIdTabs + i,
-                  SKIN_TRACK_PAD + i * (SKIN_PAGE_TAB_W + SKIN_TRACK_PAD), SKIN_TRACK_PAD))
+                  SKIN_TRACK_PAD + i * (SKIN_PAGE_TAB4_W + SKIN_TRACK_PAD), SKIN_TRACK_PAD))
             return false;
     }
     return true;
@@ -219,6 +220,7 @@ bool BuildPages(HWND panel) {
     g.pages[0] = NewControlsPage(g.skin, g.instance);
     g.pages[1] = NewIndicatorsPage(g.skin, g.instance);
     g.pages[2] = NewSlidersPage(g.skin, g.instance);
+    g.pages[3] = NewListsPage(g.skin, g.instance);
     for (int i = 0; i < kPageCount; ++i)
         if (!g.pages[i]->Build(panel)) return false;
     return true;
@@ -253,7 +255,7 @@ void DestroyControls() {
         delete g.pages[i];
         g.pages[i] = NULL;
     }
-    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.track, g.title, g.panel};
+    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.tabs[3], g.track, g.title, g.panel};
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i)
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
@@ -380,7 +382,7 @@ std::string FindSkin() {
 }
 
 const char kUsage[] =
-    "usage: gallery.exe [skin path] [--page 1|2|3|controls|indicators|sliders] [--screenshot out.bmp]\n";
+    "usage: gallery.exe [skin path] [--page 1|2|3|4|controls|indicators|sliders|lists] [--screenshot out.bmp]\n";
 
 // A page by number (from 1) or by name; -1 when there is no such page.
 int PageIndex(const char* text) {

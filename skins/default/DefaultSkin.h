@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 146
+#define SKIN_IMAGE_COUNT 208
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -152,6 +152,68 @@
 #define SKIN_SECTION_LABEL_SHORT    144   /* 88x20 */
 #define SKIN_VALUE                  145   /* 120x20 */
 #define SKIN_VALUE_SHORT            146   /* 88x20 */
+#define SKIN_PAGE_TRACK4            147   /* 340x36 */
+#define SKIN_PAGE_TAB4_REGION       148   /* 80x28 */
+#define SKIN_PAGE_TAB4_NORMAL       149   /* 80x28 */
+#define SKIN_PAGE_TAB4_DISABLED     150   /* 80x28 */
+#define SKIN_PAGE_TAB4_SELECTED     151   /* 80x28 */
+#define SKIN_PAGE_TAB4_PUSHED       152   /* 80x28 */
+#define SKIN_SCROLL_LEFT_REGION     153   /* 16x16 */
+#define SKIN_SCROLL_LEFT_NORMAL     154   /* 16x16 */
+#define SKIN_SCROLL_LEFT_DISABLED   155   /* 16x16 */
+#define SKIN_SCROLL_LEFT_OVER       156   /* 16x16 */
+#define SKIN_SCROLL_LEFT_PUSHED     157   /* 16x16 */
+#define SKIN_SCROLL_RIGHT_REGION    158   /* 16x16 */
+#define SKIN_SCROLL_RIGHT_NORMAL    159   /* 16x16 */
+#define SKIN_SCROLL_RIGHT_DISABLED  160   /* 16x16 */
+#define SKIN_SCROLL_RIGHT_OVER      161   /* 16x16 */
+#define SKIN_SCROLL_RIGHT_PUSHED    162   /* 16x16 */
+#define SKIN_SCROLL_UP_REGION       163   /* 16x16 */
+#define SKIN_SCROLL_UP_NORMAL       164   /* 16x16 */
+#define SKIN_SCROLL_UP_DISABLED     165   /* 16x16 */
+#define SKIN_SCROLL_UP_OVER         166   /* 16x16 */
+#define SKIN_SCROLL_UP_PUSHED       167   /* 16x16 */
+#define SKIN_SCROLL_DOWN_REGION     168   /* 16x16 */
+#define SKIN_SCROLL_DOWN_NORMAL     169   /* 16x16 */
+#define SKIN_SCROLL_DOWN_DISABLED   170   /* 16x16 */
+#define SKIN_SCROLL_DOWN_OVER       171   /* 16x16 */
+#define SKIN_SCROLL_DOWN_PUSHED     172   /* 16x16 */
+#define SKIN_SCROLL_H_TRACK         173   /* 8x16 */
+#define SKIN_SCROLL_H_TRACK_DISABLED 174   /* 8x16 */
+#define SKIN_SCROLL_H_COUNTER       175   /* 16x16 */
+#define SKIN_SCROLL_H_COUNTER_DISABLED 176   /* 16x16 */
+#define SKIN_SCROLL_H_COUNTER_OVER  177   /* 16x16 */
+#define SKIN_SCROLL_V_TRACK         178   /* 16x8 */
+#define SKIN_SCROLL_V_TRACK_DISABLED 179   /* 16x8 */
+#define SKIN_SCROLL_V_COUNTER       180   /* 16x16 */
+#define SKIN_SCROLL_V_COUNTER_DISABLED 181   /* 16x16 */
+#define SKIN_SCROLL_V_COUNTER_OVER  182   /* 16x16 */
+#define SKIN_LIST_REGION            183   /* 240x176 */
+#define SKIN_LIST_WELL              184   /* 240x176 */
+#define SKIN_LIST_ROW_NEWS          185   /* 240x22 */
+#define SKIN_LIST_ROW_NEWS_SELECTED 186   /* 240x22 */
+#define SKIN_LIST_ROW_SPORTS        187   /* 240x22 */
+#define SKIN_LIST_ROW_SPORTS_SELECTED 188   /* 240x22 */
+#define SKIN_LIST_ROW_FILM          189   /* 240x22 */
+#define SKIN_LIST_ROW_FILM_SELECTED 190   /* 240x22 */
+#define SKIN_LIST_ROW_MUSIC         191   /* 240x22 */
+#define SKIN_LIST_ROW_MUSIC_SELECTED 192   /* 240x22 */
+#define SKIN_LIST_ROW_DISABLED      193   /* 240x22 */
+#define SKIN_TILE_STRIP             194   /* 300x62 */
+#define SKIN_TILE_FILM              195   /* 92x62 */
+#define SKIN_TILE_FILM_SELECTED     196   /* 92x62 */
+#define SKIN_TILE_SERIES            197   /* 92x62 */
+#define SKIN_TILE_SERIES_SELECTED   198   /* 92x62 */
+#define SKIN_TILE_SPORTS            199   /* 92x62 */
+#define SKIN_TILE_SPORTS_SELECTED   200   /* 92x62 */
+#define SKIN_TILE_NEWS              201   /* 92x62 */
+#define SKIN_TILE_NEWS_SELECTED     202   /* 92x62 */
+#define SKIN_TILE_MUSIC             203   /* 92x62 */
+#define SKIN_TILE_MUSIC_SELECTED    204   /* 92x62 */
+#define SKIN_TILE_KIDS              205   /* 92x62 */
+#define SKIN_TILE_KIDS_SELECTED     206   /* 92x62 */
+#define SKIN_TILE_DISABLED          207   /* 92x62 */
+#define SKIN_VALUE_WIDE             208   /* 300x20 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -245,6 +307,28 @@
 #define SKIN_VALUE_W 120
 #define SKIN_VALUE_H 20
 #define SKIN_VALUE_SHORT_W 88
+
+/* Lists: the scroll bar is as thick as its arrows (its window's size comes
+ * from Create); the vertical strip shows SKIN_LIST_ROWS rows; the
+ * horizontal strip shows three tiles and the start of a fourth. Four page tabs take the
+ * four-tab track. */
+#define SKIN_SCROLL_THICKNESS 16
+#define SKIN_SCROLL_ARROW 16
+#define SKIN_SCROLL_TILE 8   /* length of a track tile */
+#define SKIN_LIST_W 240
+#define SKIN_LIST_H 176
+#define SKIN_LIST_ROW_W 240
+#define SKIN_LIST_ROW_H 22
+#define SKIN_LIST_ROWS 8
+#define SKIN_TILE_W 92   /* a tile's card and the gap at its right */
+#define SKIN_TILE_H 62
+#define SKIN_TILE_GAP 8
+#define SKIN_TILE_STRIP_W 300
+#define SKIN_TILE_STRIP_H 62
+#define SKIN_TRACK4_X 276
+#define SKIN_TRACK4_W 340
+#define SKIN_PAGE_TAB4_W 80
+#define SKIN_VALUE_WIDE_W 300
 
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */

@@ -975,6 +975,362 @@ void AppendSliderImages(std::vector<Image>& t) {
                  "Short value strip for narrow columns, as VALUE; its own region frame", DrawPlain, body});
 }
 
+// ================================================================== lists ==
+// The scroll bar, the item strips and the tab track for four page tabs.
+
+// ---- the tab track for four page tabs: narrower tabs, so the track clears
+// the title badge
+const int kTab4W = 80;
+const int kTrack4W = 4 * kTab4W + 5 * kTrackPad;
+const int kTrack4X = kPanelW - 24 - kTrack4W;
+
+Shape Tab4Shape() { return RoundRect(0, 0, float(kTab4W), float(kTabH), kTabH / 2.0f); }
+
+void DrawTrack4(Canvas& c) {
+    Shape face = RoundRect(0, 0, float(kTrack4W), float(kTrackH), kTrackH / 2.0f);
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+void DrawTab4(Canvas& c, State state) {
+    Shape face = Tab4Shape();
+    if (state == kSelected) {
+        c.Fill(face, VGradient(0, Hex(kAccentTop), float(kTabH), Hex(kAccentBottom)));
+        TopSheen(c, face, 0.16f);
+        c.Fill(Ring(face, 1), Under(kAccentBorder));
+    } else if (state == kPushed) {
+        c.Fill(face, VGradient(0, Hex(kPressTop), float(kTabH), Hex(kPressBottom)));
+        InnerShadow(c, face, 0.30f);
+        c.Fill(Ring(face, 1), Under(kAccent), 0.8f);
+    }
+    c.Cut(face);
+}
+
+// ---- the scroll bar: a dark trough as thick as its arrows, with rounded
+// ends (the arrows' outer corners are cut), arrows at both ends and a flat
+// counter inside. The bar draws its counter by repeating one line of the
+// counter frame along the bar (a column across a horizontal bar, a row
+// across a vertical one), so the counter frames are the same all along.
+// Everything is drawn along u (the bar's length) and v (its thickness), and
+// turned for the vertical bar.
+const int kScrollThick = 16;     // the bar's thickness and the arrows' size
+const int kScrollTile = 8;       // the track tile's length
+const int kScrollCounterLen = 16;
+const uint32_t kTrough = 0x121720, kTroughBorder = 0x2A3243;
+const uint32_t kTroughOff = 0x171C26, kTroughOffBorder = 0x232A38;
+const uint32_t kCounter = 0x4A5569, kCounterEdge = 0x5C6880;
+const uint32_t kCounterOff = 0x262D3B;
+
+// The trough's cross-section: its border along both long sides.
+void DrawTroughSides(Canvas& c, bool vertical, bool enabled) {
+    const float len = float(vertical ? c.Height() : c.Width()), t = float(kScrollThick);
+    c.Fill(Turn(Rect(-1, 0, len + 1, t), vertical), Under(enabled ? kTrough : kTroughOff));
+    uint32_t border = enabled ? kTroughBorder : kTroughOffBorder;
+    c.Fill(Turn(Rect(-1, 0, len + 1, 1), vertical), Under(border));
+    c.Fill(Turn(Rect(-1, t - 1, len + 1, t), vertical), Under(border));
+}
+
+void DrawScrollTile(Canvas& c, bool vertical, bool enabled) { DrawTroughSides(c, vertical, enabled); }
+
+// An arrow's outline: the trough's rounded end at the bar's start (dec) or
+// end (inc); square where it meets the track.
+Shape ArrowOutline(bool inc) {
+    const float t = float(kScrollThick), r = t / 2.0f;
+    return inc ? RoundRect(-t, 0, t, t, r) : RoundRect(0, 0, 2 * t, t, r);
+}
+
+// A chevron pointing back along the bar (dec) or forward (inc).
+Shape Chevron(bool inc) {
+    const float m = kScrollThick / 2.0f, s = 2.6f;
+    float tip = inc ? m + s * 0.75f : m - s * 0.75f, back = inc ? m - s * 0.75f : m + s * 0.75f;
+    return Union(Capsule(back, m - s * 1.25f, tip, m, 0.95f), Capsule(tip, m, back, m + s * 1.25f, 0.95f));
+}
+
+void DrawArrow(Canvas& c, bool inc, bool vertical, State state) {
+    Shape outline = ArrowOutline(inc);
+    Shape inner = Offset(outline, -1);
+    switch (state) {
+    case kOver:
+        c.Fill(Turn(outline, vertical), Under(kTroughBorder));
+        c.Fill(Turn(inner, vertical), Under(kSurfaceTop));
+        c.Fill(Turn(Chevron(inc), vertical), Under(kText));
+        break;
+    case kPushed:
+        c.Fill(Turn(outline, vertical), Under(kAccentBorder));
+        c.Fill(Turn(inner, vertical), Under(kAccentPressBottom));
+        c.Fill(Turn(Chevron(inc), vertical), Under(kOnAccent));
+        break;
+    case kDisabled:
+        c.Fill(Turn(outline, vertical), Under(kTroughOffBorder));
+        c.Fill(Turn(inner, vertical), Under(kTroughOff));
+        c.Fill(Turn(Chevron(inc), vertical), Under(kDisabledMark));
+        break;
+    default:
+        c.Fill(Turn(outline, vertical), Under(kTroughBorder));
+        c.Fill(Turn(inner, vertical), Under(kTrough));
+        c.Fill(Turn(Chevron(inc), vertical), Under(kTextMuted));
+        break;
+    }
+    c.Cut(Turn(outline, vertical));
+}
+
+void DrawArrowRegion(Canvas& c, bool inc, bool vertical) {
+    c.Silhouette(Turn(ArrowOutline(inc), vertical), Hex(kRegionInside));
+}
+
+// The counter: a flat bar in the middle of the trough, lit at its edge.
+void DrawCounter(Canvas& c, bool vertical, State state) {
+    DrawTroughSides(c, vertical, state != kDisabled);
+    const float len = float(vertical ? c.Height() : c.Width());
+    const float v0 = 4, v1 = kScrollThick - 4.0f;
+    Shape bar = Rect(-1, v0, len + 1, v1);
+    switch (state) {
+    case kOver:
+        c.Fill(Turn(bar, vertical), Under(kAccentTop));
+        c.Fill(Turn(Rect(-1, v0, len + 1, v0 + 1), vertical), Under(kAccentOverTop));
+        break;
+    case kDisabled: c.Fill(Turn(bar, vertical), Under(kCounterOff)); break;
+    default:
+        c.Fill(Turn(bar, vertical), Under(kCounter));
+        c.Fill(Turn(Rect(-1, v0, len + 1, v0 + 1), vertical), Under(kCounterEdge));
+        break;
+    }
+}
+
+// ---- item icons, drawn around (cx, cy) at `size` pixels
+enum Kind { kKindFilm, kKindSeries, kKindSports, kKindNews, kKindMusic, kKindKids, kKindCount };
+const char* const kKindName[kKindCount] = {"FILM", "SERIES", "SPORTS", "NEWS", "MUSIC", "KIDS"};
+const char* const kKindPurpose[kKindCount] = {"film (amber play mark)", "series (blue screen)",
+                                              "sports (green trophy)", "news (cyan page)",
+                                              "music (rose note)", "kids (violet star)"};
+const uint32_t kKindColour[kKindCount] = {kPause, kAccent, kPlay, 0x38BDF8, 0xF472B6, 0xA78BFA};
+
+Shape KindIcon(Kind kind, float cx, float cy, float size) {
+    const float k = size / 16.0f;
+    auto X = [=](float x) { return cx + x * k; };
+    auto Y = [=](float y) { return cy + y * k; };
+    switch (kind) {
+    case kKindFilm:
+        return Union(Ring(RoundRect(X(-7.5f), Y(-6), X(7.5f), Y(6), 2 * k), 1.5f * k),
+                     Offset(Triangle(X(-2), Y(-3), X(-2), Y(3), X(3.2f), Y(0)), 0.5f * k));
+    case kKindSeries:
+        return Union(Ring(RoundRect(X(-7.5f), Y(-6.5f), X(7.5f), Y(3.5f), 2 * k), 1.5f * k),
+                     Capsule(X(-3.5f), Y(6.5f), X(3.5f), Y(6.5f), 0.9f * k));
+    case kKindSports: {
+        // A trophy: a cup with a round bottom, two handles, a stem and a base.
+        Shape cup = Intersect(Union(Rect(X(-5), Y(-7.5f), X(5), Y(-3)), Circle(X(0), Y(-3), 5 * k)),
+                              Rect(X(-5), Y(-7.5f), X(5), Y(2)));
+        Shape handles = Union(Union(Capsule(X(-5), Y(-6), X(-7.5f), Y(-5.5f), 0.8f * k),
+                                    Capsule(X(-7.5f), Y(-5.5f), X(-4.5f), Y(-1), 0.8f * k)),
+                              Union(Capsule(X(5), Y(-6), X(7.5f), Y(-5.5f), 0.8f * k),
+                                    Capsule(X(7.5f), Y(-5.5f), X(4.5f), Y(-1), 0.8f * k)));
+        return Union(Union(cup, handles),
+                     Union(Capsule(X(0), Y(1), X(0), Y(5), 1.1f * k), RoundRect(X(-4.5f), Y(5), X(4.5f), Y(7.5f), k)));
+    }
+    case kKindNews:
+        return Union(Ring(RoundRect(X(-6.5f), Y(-7), X(6.5f), Y(7), 2 * k), 1.4f * k),
+                     Union(Capsule(X(-3.2f), Y(-3), X(3.2f), Y(-3), 0.75f * k),
+                           Union(Capsule(X(-3.2f), Y(0.2f), X(3.2f), Y(0.2f), 0.75f * k),
+                                 Capsule(X(-3.2f), Y(3.4f), X(1), Y(3.4f), 0.75f * k))));
+    case kKindMusic:
+        return Union(Circle(X(-2.6f), Y(4.2f), 2.9f * k),
+                     Union(Capsule(X(0), Y(4.2f), X(0), Y(-6.5f), 0.85f * k),
+                           Capsule(X(0), Y(-6.5f), X(5), Y(-4.2f), 1.0f * k)));
+    default: {
+        // A five-pointed star: ten triangles around the centre.
+        const float pi = 3.14159265f;
+        Shape star = Circle(cx, cy, 3.2f * k);
+        for (int i = 0; i < 5; ++i) {
+            float a = -pi / 2 + i * 2 * pi / 5, l = a - pi / 5, r = a + pi / 5;
+            float ox = cx + 7.8f * k * std::cos(a), oy = cy + 7.8f * k * std::sin(a);
+            star = Union(star, Triangle(ox, oy, cx + 3.2f * k * std::cos(l), cy + 3.2f * k * std::sin(l),
+                                        cx + 3.2f * k * std::cos(r), cy + 3.2f * k * std::sin(r)));
+        }
+        return star;
+    }
+    }
+}
+
+// ---- rows of the vertical strip: a dark well, one row per item; the text
+// is written by the strip at (10, 0), the icon sits at the right end.
+const int kListRowW = 240, kListRowH = 22, kListRows = 8;
+const int kListW = kListRowW, kListH = kListRowH * kListRows;
+const uint32_t kWell = 0x121720, kRowDivider = 0x1E2532;
+
+// The strip writes the text from the row's top, so its letters sit in the
+// upper part of the row: the pill (selected) and the icon are centred on
+// them, above the divider at the row's foot.
+const float kRowMiddle = 9.5f;
+Shape RowPill() { return RoundRect(2, 0.5f, kListRowW - 2.0f, 2 * kRowMiddle - 0.5f, 6); }
+
+void DrawListRow(Canvas& c, int kind, State state) {   // kind -1: disabled
+    const float iconX = kListRowW - 16.0f, iconY = kRowMiddle;
+    if (kind < 0 || state == kDisabled) {
+        c.Fill(Rect(8, kListRowH - 1.0f, kListRowW - 8.0f, float(kListRowH)), Under(kRowDivider));
+        c.Fill(Circle(iconX, iconY, 3), Under(kDisabledMark));
+        return;
+    }
+    Rgb colour = Hex(kKindColour[kind]);
+    Shape icon = KindIcon(Kind(kind), iconX, iconY, 13);
+    if (state == kSelected) {
+        Shape pill = RowPill();
+        c.Fill(pill, VGradient(0, Hex(kAccentTop), 2 * kRowMiddle, Hex(kAccentBottom)));
+        c.Fill(Ring(pill, 1), Under(kAccentBorder), 0.7f);
+        c.Fill(icon, Under(kOnAccent));
+        return;
+    }
+    c.Fill(Rect(8, kListRowH - 1.0f, kListRowW - 8.0f, float(kListRowH)), Under(kRowDivider));
+    c.Fill(icon, Solid(Mix(colour, Hex(kWhite), 0.1f)));
+}
+
+// The well under the rows: it shows only past the last row.
+void DrawListWell(Canvas& c) { c.Fill(Rect(0, 0, float(c.Width()), float(c.Height())), Under(kWell)); }
+
+Shape ListOutline() { return RoundRect(0, 0, float(kListW), float(kListH), 6); }
+
+// ---- tiles of the horizontal strip: cards on the panel body with a gap at
+// their right; the text is written by the strip at (10, 3), the icon sits
+// large at the bottom right.
+const int kTileW = 92, kTileH = 62, kTileGap = 8;
+const int kTileStripW = 300, kTileStripH = kTileH;   // three tiles and the start of a fourth
+const int kWideValueW = 300;
+
+Shape TileCard() { return RoundRect(0, 0, float(kTileW - kTileGap), float(kTileH), 9); }
+
+// A light line along the card's top inside edge.
+void TileEdge(Canvas& c, const Shape& card, float strength) {
+    c.Fill(Intersect(Ring(Offset(card, -1), 1), Rect(0, 0, float(c.Width()), card.y0 + 5)), Under(kWhite), strength);
+}
+
+void DrawTile(Canvas& c, int kind, State state) {   // kind -1: disabled
+    Shape card = TileCard();
+    const float h = float(kTileH);
+    const float iconX = kTileW - kTileGap - 22.0f, iconY = kTileH - 20.0f;
+    if (kind < 0 || state == kDisabled) {
+        c.Fill(card, Under(kDisabledFill));
+        c.Fill(Ring(card, 1), Under(kDisabledBorder));
+        c.Fill(Circle(iconX, iconY, 4), Under(kDisabledMark));
+        return;
+    }
+    Rgb colour = Hex(kKindColour[kind]);
+    Shape icon = KindIcon(Kind(kind), iconX, iconY, 24);
+    if (state == kSelected) {
+        c.Fill(card, VGradient(0, Mix(colour, Hex(kBody), 0.45f), h, Mix(colour, Hex(kBody), 0.65f)));
+        TileEdge(c, card, 0.14f);
+        c.Fill(Ring(card, 1.5f), Solid(colour));
+        c.Fill(icon, Under(kWhite));
+        return;
+    }
+    c.Fill(card, VGradient(0, Hex(kSurfaceTop), h, Hex(kSurfaceBottom)));
+    c.Fill(Circle(iconX, iconY, 17), Solid(colour), 0.10f);
+    TileEdge(c, card, 0.07f);
+    c.Fill(Ring(card, 1), Under(kSurfaceBorder));
+    c.Fill(icon, Solid(Mix(colour, Hex(kWhite), 0.1f)));
+}
+
+void AppendListImages(std::vector<Image>& t) {
+    Paint body = Under(kBody), well = Under(kWell), track = Under(kTrackFill);
+
+    t.push_back({"PAGE_TRACK4", kTrack4W, kTrackH,
+                 "Page tab track for four (narrower) page tabs, drawn for the panel at its place (SKIN_TRACK4_X, "
+                 "SKIN_TRACK_Y); its own region frame",
+                 DrawTrack4, PanelPixels(kTrack4X, kTrackY)});
+    t.push_back({"PAGE_TAB4_REGION", kTab4W, kTabH, "Narrow page tab outline (pill), for the four-tab track",
+                 Silhouette(Tab4Shape), track});
+    const State tabStates[] = {kNormal, kDisabled, kSelected, kPushed};
+    const char* tabName[] = {"NORMAL", "DISABLED", "SELECTED", "PUSHED"};
+    const char* tabPurpose[] = {"not selected: the track shows through, text only", "disabled",
+                                "selected: accent pill", "pushed (while the tab is held)"};
+    for (int s = 0; s < 4; ++s) {
+        State st = tabStates[s];
+        t.push_back({Keep(std::string("PAGE_TAB4_") + tabName[s]), kTab4W, kTabH,
+                     Keep(std::string("Narrow page tab, ") + tabPurpose[s]), [st](Canvas& c) { DrawTab4(c, st); },
+                     track});
+    }
+
+    // Scroll bars: arrows (region, normal, disabled, over, pushed) for each
+    // end of each orientation, track tiles, counters.
+    const State arrowStates[] = {kNormal, kDisabled, kOver, kPushed};
+    const char* arrowState[] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const char* arrowStatePurpose[] = {"normal", "disabled", "mouse over", "pushed (accent)"};
+    const char* arrowName[2][2] = {{"LEFT", "RIGHT"}, {"UP", "DOWN"}};
+    for (int turned = 0; turned < 2; ++turned)
+        for (int inc = 0; inc < 2; ++inc) {
+            bool vertical = turned != 0, forward = inc != 0;
+            std::string name = std::string("SCROLL_") + arrowName[turned][inc];
+            std::string what = std::string(vertical ? "Vertical" : "Horizontal") + " scroll bar, " +
+                               (vertical ? (forward ? "down" : "up") : (forward ? "right" : "left")) + " arrow";
+            t.push_back({Keep(name + "_REGION"), kScrollThick, kScrollThick,
+                         Keep(what + ": outline (the trough's rounded end)"),
+                         [forward, vertical](Canvas& c) { DrawArrowRegion(c, forward, vertical); }, body});
+            for (int s = 0; s < 4; ++s) {
+                State st = arrowStates[s];
+                t.push_back({Keep(name + "_" + arrowState[s]), kScrollThick, kScrollThick,
+                             Keep(what + ", " + arrowStatePurpose[s]),
+                             [forward, vertical, st](Canvas& c) { DrawArrow(c, forward, vertical, st); }, body});
+            }
+        }
+    for (int turned = 0; turned < 2; ++turned) {
+        bool vertical = turned != 0;
+        const char* dir = vertical ? "V" : "H";
+        std::string what = std::string(vertical ? "Vertical" : "Horizontal") + " scroll bar";
+        int w = vertical ? kScrollThick : kScrollTile, h = vertical ? kScrollTile : kScrollThick;
+        t.push_back({Keep(std::string("SCROLL_") + dir + "_TRACK"), w, h,
+                     Keep(what + " track tile (repeated along the bar), normal: dark trough"),
+                     [vertical](Canvas& c) { DrawScrollTile(c, vertical, true); }, body});
+        t.push_back({Keep(std::string("SCROLL_") + dir + "_TRACK_DISABLED"), w, h,
+                     Keep(what + " track tile, disabled"),
+                     [vertical](Canvas& c) { DrawScrollTile(c, vertical, false); }, body});
+        const State counterStates[] = {kNormal, kDisabled, kOver};
+        const char* counterName[] = {"", "_DISABLED", "_OVER"};
+        const char* counterPurpose[] = {"normal: flat slate bar", "disabled", "mouse over: accent bar"};
+        int cw = vertical ? kScrollThick : kScrollCounterLen, ch = vertical ? kScrollCounterLen : kScrollThick;
+        for (int s = 0; s < 3; ++s) {
+            State st = counterStates[s];
+            t.push_back({Keep(std::string("SCROLL_") + dir + "_COUNTER" + counterName[s]), cw, ch,
+                         Keep(what + " counter (scroll box), " + counterPurpose[s] +
+                              "; the same all along, as the bar repeats one line of it"),
+                         [vertical, st](Canvas& c) { DrawCounter(c, vertical, st); }, body});
+        }
+    }
+
+    // The vertical strip: its well (and outline), rows per kind.
+    t.push_back({"LIST_REGION", kListW, kListH, "Vertical item strip outline (rounded r 6)",
+                 [](Canvas& c) { c.Silhouette(ListOutline(), Hex(kRegionInside)); }, body});
+    t.push_back({"LIST_WELL", kListW, kListH,
+                 "Vertical item strip background: the dark well the rows are drawn on", DrawListWell, body});
+    for (int k = 0; k < 4; ++k) {
+        int kind = k == 0 ? kKindNews : k == 1 ? kKindSports : k == 2 ? kKindFilm : kKindMusic;
+        std::string name = std::string("LIST_ROW_") + kKindName[kind];
+        std::string what = std::string("Vertical strip row, ") + kKindPurpose[kind] +
+                           " icon at the right; text written by the strip from x = 10";
+        t.push_back({Keep(name), kListRowW, kListRowH, Keep(what + "; its own region frame"),
+                     [kind](Canvas& c) { DrawListRow(c, kind, kNormal); }, well});
+        t.push_back({Keep(name + "_SELECTED"), kListRowW, kListRowH, Keep(what + ", selected (accent pill)"),
+                     [kind](Canvas& c) { DrawListRow(c, kind, kSelected); }, well});
+    }
+    t.push_back({"LIST_ROW_DISABLED", kListRowW, kListRowH, "Vertical strip row, disabled (any kind)",
+                 [](Canvas& c) { DrawListRow(c, -1, kDisabled); }, well});
+
+    // The horizontal strip: its background and tiles per kind.
+    t.push_back({"TILE_STRIP", kTileStripW, kTileStripH,
+                 "Horizontal item strip background: the panel body; its own region frame", DrawPlain, body});
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        std::string name = std::string("TILE_") + kKindName[kind];
+        std::string what = std::string("Horizontal strip tile, ") + kKindPurpose[kind] +
+                           " icon at the bottom right; text written by the strip at (10, 3)";
+        t.push_back({Keep(name), kTileW, kTileH, Keep(what + "; its own region frame"),
+                     [kind](Canvas& c) { DrawTile(c, kind, kNormal); }, body});
+        t.push_back({Keep(name + "_SELECTED"), kTileW, kTileH, Keep(what + ", selected (tinted, ringed)"),
+                     [kind](Canvas& c) { DrawTile(c, kind, kSelected); }, body});
+    }
+    t.push_back({"TILE_DISABLED", kTileW, kTileH, "Horizontal strip tile, disabled (any kind)",
+                 [](Canvas& c) { DrawTile(c, -1, kDisabled); }, body});
+    t.push_back({"VALUE_WIDE", kWideValueW, kValueH, "Wide value strip, as VALUE; its own region frame",
+                 DrawPlain, body});
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -1066,6 +1422,7 @@ std::vector<Image> BuildTable() {
                  DrawPlain, PanelUnder(kSubtitleX, kSubtitleY)});
     AppendIndicatorImages(t);
     AppendSliderImages(t);
+    AppendListImages(t);
     return t;
 }
 
@@ -1152,6 +1509,21 @@ std::string Header(const std::vector<Image>& t) {
       << "#define SKIN_SECTION_LABEL_SHORT_W " << kShortLabelW << "\n"
       << "#define SKIN_VALUE_W " << kValueW << "\n#define SKIN_VALUE_H " << kValueH << "\n"
       << "#define SKIN_VALUE_SHORT_W " << kShortValueW << "\n";
+    h << "\n/* Lists: the scroll bar is as thick as its arrows (its window's size comes\n"
+         " * from Create); the vertical strip shows SKIN_LIST_ROWS rows; the\n"
+         " * horizontal strip shows three tiles and the start of a fourth. Four page tabs take the\n"
+         " * four-tab track. */\n"
+      << "#define SKIN_SCROLL_THICKNESS " << kScrollThick << "\n#define SKIN_SCROLL_ARROW " << kScrollThick << "\n"
+      << "#define SKIN_SCROLL_TILE " << kScrollTile << "   /* length of a track tile */\n"
+      << "#define SKIN_LIST_W " << kListW << "\n#define SKIN_LIST_H " << kListH << "\n"
+      << "#define SKIN_LIST_ROW_W " << kListRowW << "\n#define SKIN_LIST_ROW_H " << kListRowH << "\n"
+      << "#define SKIN_LIST_ROWS " << kListRows << "\n"
+      << "#define SKIN_TILE_W " << kTileW << "   /* a tile's card and the gap at its right */\n"
+      << "#define SKIN_TILE_H " << kTileH << "\n#define SKIN_TILE_GAP " << kTileGap << "\n"
+      << "#define SKIN_TILE_STRIP_W " << kTileStripW << "\n#define SKIN_TILE_STRIP_H " << kTileStripH << "\n"
+      << "#define SKIN_TRACK4_X " << kTrack4X << "\n#define SKIN_TRACK4_W " << kTrack4W << "\n"
+      << "#define SKIN_PAGE_TAB4_W " << kTab4W << "\n"
+      << "#define SKIN_VALUE_WIDE_W " << kWideValueW << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -1259,6 +1631,33 @@ std::string Readme(const std::vector<Image>& t) {
          "- Gallery: tab track for three page tabs " << n("PAGE_TRACK3") << " (at SKIN_TRACK3_X, SKIN_TRACK_Y); "
          "short section heading " << n("SECTION_LABEL_SHORT") << "; value strips " << n("VALUE") << " and (short) "
       << n("VALUE_SHORT") << ".\n";
+    r << "- Scroll bar (`CBitmapScrollBarButton`, window size from Create, as thick as its arrows: "
+         "SKIN_SCROLL_THICKNESS). Vertical: bar {-1, track " << n("SCROLL_V_TRACK") << ", disabled "
+      << n("SCROLL_V_TRACK_DISABLED") << "}; up arrow " << Run(t, "SCROLL_UP_REGION", "SCROLL_UP_PUSHED")
+      << ", down arrow " << Run(t, "SCROLL_DOWN_REGION", "SCROLL_DOWN_PUSHED") << " (region, normal, disabled, "
+         "over, pushed); counter normal " << n("SCROLL_V_COUNTER") << ", disabled " << n("SCROLL_V_COUNTER_DISABLED")
+      << ", over " << n("SCROLL_V_COUNTER_OVER") << ". Horizontal: track " << n("SCROLL_H_TRACK") << "/"
+      << n("SCROLL_H_TRACK_DISABLED") << "; left arrow " << Run(t, "SCROLL_LEFT_REGION", "SCROLL_LEFT_PUSHED")
+      << ", right arrow " << Run(t, "SCROLL_RIGHT_REGION", "SCROLL_RIGHT_PUSHED") << "; counter "
+      << n("SCROLL_H_COUNTER") << "/" << n("SCROLL_H_COUNTER_DISABLED") << "/" << n("SCROLL_H_COUNTER_OVER")
+      << ". The arrows' outer corners are cut, so the trough has round ends.\n"
+         "- Vertical item strip (`CDispalyMultiBitmapWindow`, vertical): region " << n("LIST_REGION")
+      << ", background " << n("LIST_WELL") << " (SKIN_LIST_ROWS rows tall); rows (region = normal, normal, "
+         "disabled, -, selected as pushed): news " << n("LIST_ROW_NEWS") << "/" << n("LIST_ROW_NEWS_SELECTED")
+      << ", sports " << n("LIST_ROW_SPORTS") << "/" << n("LIST_ROW_SPORTS_SELECTED") << ", film "
+      << n("LIST_ROW_FILM") << "/" << n("LIST_ROW_FILM_SELECTED") << ", music " << n("LIST_ROW_MUSIC") << "/"
+      << n("LIST_ROW_MUSIC_SELECTED") << ", disabled " << n("LIST_ROW_DISABLED") << ". Light text "
+         "(SKIN_COLOR_TEXT) reads on both faces; a 13 px font sits in the row.\n"
+         "- Horizontal item strip: background " << n("TILE_STRIP") << " (its own region); tiles (normal, "
+         "selected) film " << n("TILE_FILM") << "/" << n("TILE_FILM_SELECTED") << ", series " << n("TILE_SERIES")
+      << "/" << n("TILE_SERIES_SELECTED") << ", sports " << n("TILE_SPORTS") << "/" << n("TILE_SPORTS_SELECTED")
+      << ", news " << n("TILE_NEWS") << "/" << n("TILE_NEWS_SELECTED") << ", music " << n("TILE_MUSIC") << "/"
+      << n("TILE_MUSIC_SELECTED") << ", kids " << n("TILE_KIDS") << "/" << n("TILE_KIDS_SELECTED")
+      << ", disabled " << n("TILE_DISABLED") << ".\n"
+         "- Gallery: tab track for four page tabs " << n("PAGE_TRACK4") << " (at SKIN_TRACK4_X, SKIN_TRACK_Y) "
+         "with narrow page tabs: region " << n("PAGE_TAB4_REGION") << ", normal " << n("PAGE_TAB4_NORMAL")
+      << ", disabled " << n("PAGE_TAB4_DISABLED") << ", selected " << n("PAGE_TAB4_SELECTED") << ", pushed "
+      << n("PAGE_TAB4_PUSHED") << "; wide value strip " << n("VALUE_WIDE") << ".\n";
     return r.str();
 }
 
