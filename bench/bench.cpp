@@ -482,6 +482,56 @@ void StripFigure() {
     DeleteFileA(path.c_str());
 }
 
+// ---- edit box ------------------------------------------------------------------
+
+// An edit box that counts its paints.
+class CountingEditBox : public CBitmapEditBox {
+public:
+    using CBitmapEditBox::CBitmapEditBox;
+    int paints = 0;
+    int OnPaint() override {
+        ++paints;
+        return CBitmapEditBox::OnPaint();
+    }
+};
+
+// A keystroke in a 1000-pixel-wide box that is nearly full (a character
+// typed, or taken back with Backspace, then the repaint it causes) against
+// a repaint of a bitmap window of the same size and frame.
+void EditFigure() {
+    const int kBoxW = 1000, kBoxH = 24;
+    std::string path = WriteSkin(Bmp24(Filled(kBoxW, kBoxH, 0x182030), kBoxW, kBoxH), "tessaro-bench-edit.bmp");
+    CountingEditBox box((char*)path.c_str(), -1, 1, 1, Font(), RGB(230, 234, 242), DT_LEFT | DT_SINGLELINE);
+    CBitmapWindow plain((char*)path.c_str(), -1, 1, 1, Font(), (char*)"", 0, 0);
+    box.Create("", WS_POPUP, 0, 0, -1, -1, Instance(), nullptr, 1, kTransparent, nullptr, nullptr, nullptr,
+               SW_SHOWNOACTIVATE);
+    plain.Create("", WS_POPUP, 0, 100, -1, -1, Instance(), nullptr, 2, kTransparent, nullptr, nullptr, nullptr,
+                 SW_SHOWNOACTIVATE);
+    HWND boxWindow = box.GetWindowHandle(), plainWindow = plain.GetWindowHandle();
+    // The box takes characters once it has measured itself, on the focus.
+    SendMessageA(boxWindow, WM_SETFOCUS, 0, 0);
+    for (int i = 0; i < 400; ++i) SendMessageA(boxWindow, WM_CHAR, 'a' + i % 26, 0);  // fills it up
+    SendMessageA(boxWindow, WM_CHAR, 8, 0);
+    Pump();
+    bool typed = false;
+    int keystrokes = 0;
+    int paintsBefore = box.paints;
+    Report("keystroke in a nearly full 1000-pixel edit box (reference: repaint of a bitmap window that size)",
+           Interleaved(101, 2,
+                       [&] {
+                           typed = !typed;
+                           SendMessageA(boxWindow, WM_CHAR, typed ? 'x' : 8, 0);
+                           UpdateWindow(boxWindow);
+                           ++keystrokes;
+                       },
+                       [&] { Repaint(plainWindow); }));
+    std::printf("%s paints per keystroke: %.2f\n", kFlavour, keystrokes ? double(box.paints - paintsBefore) / keystrokes : 0.0);
+    std::fflush(stdout);
+    DestroyWindow(boxWindow);
+    DestroyWindow(plainWindow);
+    DeleteFileA(path.c_str());
+}
+
 // ---- create/paint/destroy cycles ---------------------------------------------
 
 // Bytes in use in every heap of the process.
@@ -575,7 +625,7 @@ void CyclesFigure(const std::string& path) {
 }  // namespace
 
 // Runs every figure, or only those named on the command line
-// (outline, repaint, cycles, slider, strip).
+// (outline, repaint, cycles, slider, strip, edit).
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) {
         if (argc < 2) return true;
@@ -590,6 +640,7 @@ int main(int argc, char** argv) {
     if (wanted("cycles")) CyclesFigure(path);
     if (wanted("slider")) SliderFigure();
     if (wanted("strip")) StripFigure();
+    if (wanted("edit")) EditFigure();
     DeleteFileA(path.c_str());
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "TessaroViews.h"
 #include "TessaroSliders.h"
 #include "TessaroLists.h"
+#include "TessaroEdit.h"
 #include "TessaroVersion.h"
 
 #endif

@@ -144,6 +144,9 @@ static const ClassCase kClasses[] = {
     {"CDispalyMultiBitmapWindow", []() -> CUIWindow* {
          return new CDispalyMultiBitmapWindow(skinPath, 1, 1, 1, SkinFont(), 1, 10);
      }, true},
+    {"CBitmapEditBox", []() -> CUIWindow* {
+         return new CBitmapEditBox(skinPath, 1, 1, 1, SkinFont(), RGB(0, 0, 0), DT_LEFT | DT_SINGLELINE);
+     }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -200,6 +203,7 @@ static const char kGetMark[] = "?GetMark@CTimeView@@QEAAPEAVCMultiBitmapWindow@@
 static const char kSetTab[] = "?SetTab@CTab@@QEAAXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QEAAHPEAUtagRECT@@0@Z";
 static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QEAAHH@Z";
+static const char kGetEditBoxText[] = "?GetEditBoxText@CBitmapEditBox@@QEAAKPEADH@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -211,6 +215,7 @@ static const char kGetMark[] = "?GetMark@CTimeView@@QAEPAVCMultiBitmapWindow@@XZ
 static const char kSetTab[] = "?SetTab@CTab@@QAEXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QAEHPAUtagRECT@@0@Z";
 static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QAEHH@Z";
+static const char kGetEditBoxText[] = "?GetEditBoxText@CBitmapEditBox@@QAEKPADH@Z";
 #endif
 
 static void CheckExports() {
@@ -225,6 +230,7 @@ static void CheckExports() {
     CHECK(Exports(kSetTab), "exports CTab::SetTab(int, DWORD)");
     CHECK(Exports(kNotifyMoving), "exports CBitmapSliderBar::NotifyMoving(RECT*, RECT*)");
     CHECK(Exports(kSetWindowPosion), "exports CDispalyMultiBitmapWindow::SetWindowPosion, spelt as hosts link it");
+    CHECK(Exports(kGetEditBoxText), "exports CBitmapEditBox::GetEditBoxText(char*, int)");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -605,6 +611,20 @@ static void CheckLists(HWND host) {
           "CDispalyMultiBitmapWindow: items are added, a long text is cut to its field");
     CHECK(strip.SetWindowPosion(1) == 1 && strip.SetWindowPosion(2) == 0,
           "CDispalyMultiBitmapWindow: a step of 0 scrolls as 1 and an index past the items is refused");
+
+    CBitmapEditBox edit(skinPath, -1, 1, 1, SkinFont(), RGB(0, 0, 0), DT_LEFT | DT_SINGLELINE);
+    char text[16] = {0};
+    CHECK(edit.GetEditBoxText(text, sizeof text) == 0, "CBitmapEditBox: no text before the box has a window");
+    CHECK(edit.Create("", WS_CHILD | WS_VISIBLE, 0, 0, 200, 20, instance, host, 42, kTransparent, 0, 0, 0,
+                      SW_SHOW) == 1,
+          "CBitmapEditBox: Create");
+    SendMessageA(edit.GetWindowHandle(), WM_SETFOCUS, 0, 0);
+    const char typed[] = "Hi \xE9";
+    for (const char* c = typed; *c; ++c) SendMessageA(edit.GetWindowHandle(), WM_CHAR, (BYTE)*c, 0);
+    CHECK(edit.GetEditBoxText(text, sizeof text) == 4 && memcmp(text, typed, 4) == 0,
+          "CBitmapEditBox: typed text, an ANSI character above 0x7F included, reads back exactly");
+    SendMessageA(edit.GetWindowHandle(), WM_KILLFOCUS, 0, 0);
+    DestroyWindow(edit.GetWindowHandle());
 }
 
 // ---------------------------------------------------------------------------
