@@ -101,6 +101,7 @@ LRESULT CBitmapEditBox::OnEndComposition(UINT wParam, LPARAM lParam) {
 
 LRESULT CBitmapEditBox::OnComposition(UINT wParam, LPARAM lParam) {
     InputContext context(m_hWnd);
+    bool wasShown = m_bShowingComposition != 0;
     RestoreShownComposition();
     if (lParam & GCS_COMPSTR) {
         ReadImeString(context.Get(), GCS_COMPSTR, m_szCompStr, &m_nCompStrLen);
@@ -119,7 +120,10 @@ LRESULT CBitmapEditBox::OnComposition(UINT wParam, LPARAM lParam) {
     } else {
         m_szResultStr[0] = 0;
         m_nResultStrLen = 0;
-        if (!(lParam & GCS_COMPSTR)) return 1;
+        if (!(lParam & GCS_COMPSTR)) {
+            if (wasShown && m_hWnd) InvalidateRect(m_hWnd, 0, TRUE);  // the shown character is gone
+            return 1;
+        }
     }
     // Shown after the result went in, at the caret where the next character goes.
     if ((lParam & CS_NOMOVECARET) && m_nCompStrLen > 0) ShowComposition();
