@@ -31,6 +31,10 @@ inline char* Chars(const std::string& s) { return const_cast<char*>(s.c_str()); 
 // reports like after a real click.
 void Click(CUIWindow* control);
 
+// Shows a report in the status line that did not come as a WM_COMMAND (a
+// page noticed a change itself): "#n   what".
+void Report(const std::string& what);
+
 // Is the mouse pointer over this window right now?
 bool Hovered(CUIWindow* control);
 
@@ -75,6 +79,9 @@ public:
     virtual bool OnCommand(int id, LPARAM value, std::string* description) = 0;
     // Called once a second.
     virtual void OnSecond() {}
+    // Called ten times a second, for pages that follow a control which sends
+    // no reports of its own.
+    virtual void OnTick() {}
     // The first steps a user would take on the page, shown when the gallery
     // starts on it (the controls report them like real clicks).
     virtual void Start() {}
@@ -114,6 +121,7 @@ Page* NewControlsPage(const std::string& skin, HINSTANCE instance);
 Page* NewIndicatorsPage(const std::string& skin, HINSTANCE instance);
 Page* NewSlidersPage(const std::string& skin, HINSTANCE instance);
 Page* NewListsPage(const std::string& skin, HINSTANCE instance);
+Page* NewTextPage(const std::string& skin, HINSTANCE instance);
 
 }  // namespace gallery
 

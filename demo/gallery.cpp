@@ -1,14 +1,14 @@
 // Tessaro gallery: the library's controls on a skinned panel, one page at a
-// time (the controls, the indicator views, the sliders, and the lists), with
-// tabs in the header to switch pages and a status line that shows the last
-// report received.
+// time (the controls, the indicator views, the sliders, the lists and the
+// text fields), with tabs in the header to switch pages and a status line
+// that shows the last report received.
 //
 //   gallery.exe [skin path] [--page N|name] [--screenshot out.bmp]
 //
 // Without a skin path the gallery looks for default.tsk next to itself, then
 // for skins/default/default.tsk above it (the build tree). --page picks the
 // page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders", 4 or
-// "lists".
+// "lists", 5 or "text".
 // With --screenshot it shows the window for a moment, writes what is on
 // screen inside the window to a 24-bit BMP file and exits (0 on success).
 #include "Gallery.h"
@@ -115,11 +115,29 @@ namespace {
 // IDs of the frame's own windows; the pages' controls use 20 and above.
 enum { kIdPanel = 10, kIdTitle, kIdNote, kIdStatus, kIdTrack, kIdTabs = 15 };
 
-const int kPageCount = 4;
-const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists"};
-const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders", "Lists"};
+const int kPageCount = 5;
+const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists", "text"};
+const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders", "Lists", "Text"};
 
-const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2;
+// Each page tab is as wide as its title needs: its width and frames.
+struct TabLook {
+    int width, region, normal, disabled, selected, pushed;
+};
+const TabLook kTabLooks[kPageCount] = {
+    {SKIN_PAGE_TAB72_W, SKIN_PAGE_TAB72_REGION, SKIN_PAGE_TAB72_NORMAL, SKIN_PAGE_TAB72_DISABLED,
+     SKIN_PAGE_TAB72_SELECTED, SKIN_PAGE_TAB72_PUSHED},
+    {SKIN_PAGE_TAB4_W, SKIN_PAGE_TAB4_REGION, SKIN_PAGE_TAB4_NORMAL, SKIN_PAGE_TAB4_DISABLED,
+     SKIN_PAGE_TAB4_SELECTED, SKIN_PAGE_TAB4_PUSHED},
+    {SKIN_PAGE_TAB60_W, SKIN_PAGE_TAB60_REGION, SKIN_PAGE_TAB60_NORMAL, SKIN_PAGE_TAB60_DISABLED,
+     SKIN_PAGE_TAB60_SELECTED, SKIN_PAGE_TAB60_PUSHED},
+    {SKIN_PAGE_TAB52_W, SKIN_PAGE_TAB52_REGION, SKIN_PAGE_TAB52_NORMAL, SKIN_PAGE_TAB52_DISABLED,
+     SKIN_PAGE_TAB52_SELECTED, SKIN_PAGE_TAB52_PUSHED},
+    {SKIN_PAGE_TAB52_W, SKIN_PAGE_TAB52_REGION, SKIN_PAGE_TAB52_NORMAL, SKIN_PAGE_TAB52_DISABLED,
+     SKIN_PAGE_TAB52_SELECTED, SKIN_PAGE_TAB52_PUSHED},
+};
+
+const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2, kTickTimer = 3;
+const UINT kTickMs = 100;
 const UINT kScreenshotDelayMs = 1500;
 const int kStatusX = 24, kStatusY = 326;
 
@@ -180,6 +198,17 @@ void OnReport(WPARAM wParam, LPARAM lParam) {
     ShowStatus(text);
 }
 
+}  // namespace
+
+void gallery::Report(const std::string& what) {
+    ++g.reports;
+    char number[16];
+    std::snprintf(number, sizeof number, "#%d   ", g.reports);
+    ShowStatus(number + what);
+}
+
+namespace {
+
 // ---------------------------------------------------------------- layout --
 bool Make(CBitmapWindow* w, HWND parent, int id, int x, int y) {
     return w->Create("", WS_CHILD, x, y, -1, -1, g.instance, parent, id, SKIN_COLOR_KEY, NULL, NULL, NULL,
@@ -196,22 +225,22 @@ void BuildTitle(HWND panel) {
     Make(g.title, panel, kIdTitle, SKIN_TITLE_X, SKIN_TITLE_Y);
 }
 
-// The page tabs, in their track (the one for four narrow tabs) at the right
-// of the header band.
+// The page tabs, in their track (the one for five tabs, each as wide as its
+// title) at the right of the header band.
 bool BuildTabs(HWND panel) {
     char* skin = Chars(g.skin);
-    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK4, SKIN_PAGE_TRACK4, SKIN_PAGE_TRACK4, Font(12, FW_NORMAL),
+    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK5, SKIN_PAGE_TRACK5, SKIN_PAGE_TRACK5, Font(12, FW_NORMAL),
                                 (char*)"", 0, kLeftLine);
-    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK4_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
+    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK5_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
                          kIdTrack, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
         return false;
+    int x = SKIN_TRACK_PAD;
     for (int i = 0; i < kPageCount; ++i) {
-        g.tabs[i] = new Toggle(skin, SKIN_PAGE_TAB4_REGION, SKIN_PAGE_TAB4_NORMAL, SKIN_PAGE_TAB4_DISABLED,
-                               SKIN_PAGE_TAB4_SELECTED, SKIN_PAGE_TAB4_PUSHED, Font(12, FW_BOLD),
-                               (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
-        if (!Make(g.tabs[i], g.track->GetWindowHandle(), kIdTabs + i,
-                  SKIN_TRACK_PAD + i * (SKIN_PAGE_TAB4_W + SKIN_TRACK_PAD), SKIN_TRACK_PAD))
-            return false;
+        const TabLook& look = kTabLooks[i];
+        g.tabs[i] = new Toggle(skin, look.region, look.normal, look.disabled, look.selected, look.pushed,
+                               Font(12, FW_BOLD), (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
+        if (!Make(g.tabs[i], g.track->GetWindowHandle(), kIdTabs + i, x, SKIN_TRACK_PAD)) return false;
+        x += look.width + SKIN_TRACK_PAD;
     }
     return true;
 }
@@ -221,6 +250,7 @@ bool BuildPages(HWND panel) {
     g.pages[1] = NewIndicatorsPage(g.skin, g.instance);
     g.pages[2] = NewSlidersPage(g.skin, g.instance);
     g.pages[3] = NewListsPage(g.skin, g.instance);
+    g.pages[4] = NewTextPage(g.skin, g.instance);
     for (int i = 0; i < kPageCount; ++i)
         if (!g.pages[i]->Build(panel)) return false;
     return true;
@@ -255,7 +285,7 @@ void DestroyControls() {
         delete g.pages[i];
         g.pages[i] = NULL;
     }
-    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.tabs[3], g.track, g.title, g.panel};
+    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.tabs[3], g.tabs[4], g.track, g.title, g.panel};
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i)
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
@@ -337,6 +367,9 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == kSecondTimer) {
             for (int i = 0; i < kPageCount; ++i)
                 if (g.pages[i]) g.pages[i]->OnSecond();
+        } else if (wParam == kTickTimer) {
+            for (int i = 0; i < kPageCount; ++i)
+                if (g.pages[i]) g.pages[i]->OnTick();
         } else if (wParam == kScreenshotTimer) {
             KillTimer(hwnd, kScreenshotTimer);
             g_exitCode = Screenshot(g_screenshotPath.c_str()) ? 0 : 3;
@@ -349,6 +382,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd, kSecondTimer);
+        KillTimer(hwnd, kTickTimer);
         DestroyControls();
         PostQuitMessage(g_exitCode);
         return 0;
@@ -382,7 +416,7 @@ std::string FindSkin() {
 }
 
 const char kUsage[] =
-    "usage: gallery.exe [skin path] [--page 1|2|3|4|controls|indicators|sliders|lists] [--screenshot out.bmp]\n";
+    "usage: gallery.exe [skin path] [--page 1|2|3|4|5|controls|indicators|sliders|lists|text] [--screenshot out.bmp]\n";
 
 // A page by number (from 1) or by name; -1 when there is no such page.
 int PageIndex(const char* text) {
@@ -458,6 +492,7 @@ int main(int argc, char** argv) {
     UpdateWindow(g.frame);
     SetForegroundWindow(g.frame);
     SetTimer(g.frame, kSecondTimer, 1000, NULL);
+    SetTimer(g.frame, kTickTimer, kTickMs, NULL);
     if (!g_screenshotPath.empty()) SetTimer(g.frame, kScreenshotTimer, kScreenshotDelayMs, NULL);
 
     MSG msg;

@@ -5,8 +5,9 @@
 #                                     Wine on a private display and writes
 #                                     gallery.png (controls page),
 #                                     gallery-indicators.png,
-#                                     gallery-sliders.png and
-#                                     gallery-lists.png at the repository
+#                                     gallery-sliders.png,
+#                                     gallery-lists.png and
+#                                     gallery-text.png at the repository
 #                                     root
 #   bash tools/run.sh --interactive   opens the gallery on $DISPLAY for a person
 set -euo pipefail
@@ -54,12 +55,13 @@ fi
 
 # Screenshot mode: a private display and wineserver, stopped on exit. One
 # picture per gallery page: gallery.png (the controls),
-# gallery-indicators.png, gallery-sliders.png and gallery-lists.png.
+# gallery-indicators.png, gallery-sliders.png, gallery-lists.png and
+# gallery-text.png.
 source tools/wine-env.sh "$build"
 # Wine sees the Linux file system as drive Z:.
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
 pictures=()
-for page in controls indicators sliders lists; do
+for page in controls indicators sliders lists text; do
   picture="$root/gallery.png"
   [ "$page" = controls ] || picture="$root/gallery-$page.png"
   shot="$build/gallery-$page-screenshot.bmp"

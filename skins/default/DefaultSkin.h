@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 208
+#define SKIN_IMAGE_COUNT 236
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -214,6 +214,34 @@
 #define SKIN_TILE_KIDS_SELECTED     206   /* 92x62 */
 #define SKIN_TILE_DISABLED          207   /* 92x62 */
 #define SKIN_VALUE_WIDE             208   /* 300x20 */
+#define SKIN_PAGE_TRACK5            209   /* 340x36 */
+#define SKIN_PAGE_TAB72_REGION      210   /* 72x28 */
+#define SKIN_PAGE_TAB72_NORMAL      211   /* 72x28 */
+#define SKIN_PAGE_TAB72_DISABLED    212   /* 72x28 */
+#define SKIN_PAGE_TAB72_SELECTED    213   /* 72x28 */
+#define SKIN_PAGE_TAB72_PUSHED      214   /* 72x28 */
+#define SKIN_PAGE_TAB60_REGION      215   /* 60x28 */
+#define SKIN_PAGE_TAB60_NORMAL      216   /* 60x28 */
+#define SKIN_PAGE_TAB60_DISABLED    217   /* 60x28 */
+#define SKIN_PAGE_TAB60_SELECTED    218   /* 60x28 */
+#define SKIN_PAGE_TAB60_PUSHED      219   /* 60x28 */
+#define SKIN_PAGE_TAB52_REGION      220   /* 52x28 */
+#define SKIN_PAGE_TAB52_NORMAL      221   /* 52x28 */
+#define SKIN_PAGE_TAB52_DISABLED    222   /* 52x28 */
+#define SKIN_PAGE_TAB52_SELECTED    223   /* 52x28 */
+#define SKIN_PAGE_TAB52_PUSHED      224   /* 52x28 */
+#define SKIN_FIELD_L_REGION         225   /* 276x36 */
+#define SKIN_FIELD_L                226   /* 276x36 */
+#define SKIN_FIELD_L_FOCUSED        227   /* 276x36 */
+#define SKIN_FIELD_L_DISABLED       228   /* 276x36 */
+#define SKIN_FIELD_SEARCH_REGION    229   /* 216x32 */
+#define SKIN_FIELD_SEARCH           230   /* 216x32 */
+#define SKIN_FIELD_SEARCH_FOCUSED   231   /* 216x32 */
+#define SKIN_FIELD_SEARCH_DISABLED  232   /* 216x32 */
+#define SKIN_EDIT_L                 233   /* 254x20 */
+#define SKIN_EDIT_L_DISABLED        234   /* 254x20 */
+#define SKIN_EDIT_SEARCH            235   /* 172x17 */
+#define SKIN_EDIT_SEARCH_DISABLED   236   /* 172x17 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -329,6 +357,31 @@
 #define SKIN_TRACK4_W 340
 #define SKIN_PAGE_TAB4_W 80
 #define SKIN_VALUE_WIDE_W 300
+
+/* Text: five page tabs take the five-tab track, each tab as wide as its
+ * label (tabs of 80, 72, 60, 52 and 52 px). A text field is a plate
+ * (FIELD_*) with its edit box (EDIT_*) at (SKIN_EDIT_*_X, SKIN_EDIT_*_Y)
+ * on it; the plates keep SKIN_FIELD_MARGIN px round the field for the
+ * focus glow, so place a plate that much up and left of where the field
+ * shows. */
+#define SKIN_TRACK5_X 276
+#define SKIN_TRACK5_W 340
+#define SKIN_PAGE_TAB72_W 72
+#define SKIN_PAGE_TAB60_W 60
+#define SKIN_PAGE_TAB52_W 52
+#define SKIN_FIELD_MARGIN 2
+#define SKIN_FIELD_L_W 276
+#define SKIN_FIELD_L_H 36
+#define SKIN_EDIT_L_X 11
+#define SKIN_EDIT_L_Y 9   /* one 18 px line (15 px Tahoma) in the middle of the field */
+#define SKIN_EDIT_L_W 254
+#define SKIN_EDIT_L_H 20
+#define SKIN_FIELD_SEARCH_W 216
+#define SKIN_FIELD_SEARCH_H 32
+#define SKIN_EDIT_SEARCH_X 30
+#define SKIN_EDIT_SEARCH_Y 8   /* one 15 px line (13 px Tahoma) */
+#define SKIN_EDIT_SEARCH_W 172
+#define SKIN_EDIT_SEARCH_H 17
 
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */

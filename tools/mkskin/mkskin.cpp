@@ -1331,6 +1331,164 @@ void AppendListImages(std::vector<Image>& t) {
                  DrawPlain, body});
 }
 
+// =================================================================== text ==
+// Text fields and the tab track for five page tabs.
+
+// ---- the tab track for five page tabs: each tab as wide as its label needs
+// (the gallery's labels in a 12 px bold font), so the track still clears the
+// title badge. The widest tab is the four-tab track's 80 px one.
+const int kTab5Widths[3] = {72, 60, 52};
+const int kTrack5W = 80 + 72 + 60 + 52 + 52 + 6 * kTrackPad;
+const int kTrack5X = kPanelW - 24 - kTrack5W;
+
+void DrawTrack5(Canvas& c) {
+    Shape face = RoundRect(0, 0, float(kTrack5W), float(kTrackH), kTrackH / 2.0f);
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+// A page tab of any width, drawn as the narrow tab of the four-tab track.
+void DrawTabOfWidth(Canvas& c, State state) {
+    Shape face = RoundRect(0, 0, float(c.Width()), float(kTabH), kTabH / 2.0f);
+    if (state == kSelected) {
+        c.Fill(face, VGradient(0, Hex(kAccentTop), float(kTabH), Hex(kAccentBottom)));
+        TopSheen(c, face, 0.16f);
+        c.Fill(Ring(face, 1), Under(kAccentBorder));
+    } else if (state == kPushed) {
+        c.Fill(face, VGradient(0, Hex(kPressTop), float(kTabH), Hex(kPressBottom)));
+        InnerShadow(c, face, 0.30f);
+        c.Fill(Ring(face, 1), Under(kAccent), 0.8f);
+    }
+    c.Cut(face);
+}
+
+// ---- text fields. An edit box writes its text from the top-left corner of
+// its window, one line high, without padding; so a field is two windows: a
+// plate that draws the field (border, inset shade, an icon) and, on it, the
+// edit box itself as the plate's flat inside, placed so that one line of
+// text sits in the middle of the field. The plate images keep a margin of
+// kFieldMargin pixels round the field for the focus glow (the margin is the
+// panel body when the field has no focus).
+const int kFieldMargin = 2;
+const uint32_t kFieldFill = 0x121720, kFieldEdge = 0x303A4D;
+const uint32_t kFieldOffFill = 0x171C26, kFieldOffEdge = 0x242B39;
+enum FieldLook { kFieldNormal, kFieldFocused, kFieldDisabled };
+
+struct FieldKind {
+    int width, height;       // the plate image, margin included
+    float radius;
+    bool search;             // a magnifier at the left
+    int editX, editY, editW, editH;   // the edit box on the plate
+};
+// A name field for a 15 px font (an 18 px line); a search pill for a 13 px
+// font (a 15 px line). The edit boxes are a little taller than their line
+// so that a font one pixel taller still fits one line.
+const FieldKind kFieldL = {276, 36, 8, false, 11, 9, 254, 20};
+const FieldKind kFieldS = {216, 32, 14, true, 30, 8, 172, 17};
+
+Shape FieldShape(const FieldKind& k) {
+    const float m = float(kFieldMargin);
+    return RoundRect(m, m, k.width - m, k.height - m, k.radius);
+}
+
+Shape FieldOutline(const FieldKind& k) {
+    return RoundRect(0, 0, float(k.width), float(k.height), k.radius + kFieldMargin);
+}
+
+Shape Magnifier(const FieldKind& k) {
+    const float cx = kFieldMargin + 14.0f, cy = k.height / 2.0f - 1.0f;
+    return Union(Ring(Circle(cx, cy, 5.0f), 1.6f), Capsule(cx + 3.9f, cy + 3.9f, cx + 6.6f, cy + 6.6f, 0.95f));
+}
+
+void DrawField(Canvas& c, const FieldKind& k, FieldLook look) {
+    Shape face = FieldShape(k);
+    if (look == kFieldFocused) {
+        c.Fill(Subtract(FieldOutline(k), face), Under(kAccent), 0.22f);
+        c.Fill(face, Under(kFieldFill));
+        InnerShadow(c, face, 0.22f);
+        c.Fill(Ring(face, 1), Under(kAccent));
+    } else if (look == kFieldDisabled) {
+        c.Fill(face, Under(kFieldOffFill));
+        c.Fill(Ring(face, 1), Under(kFieldOffEdge));
+    } else {
+        c.Fill(face, Under(kFieldFill));
+        InnerShadow(c, face, 0.22f);
+        c.Fill(Ring(face, 1), Under(kFieldEdge));
+    }
+    if (k.search)
+        c.Fill(Magnifier(k), Under(look == kFieldFocused ? kAccentOverTop
+                                   : look == kFieldDisabled ? kDisabledMark : kTextMuted));
+    c.Cut(FieldOutline(k));
+}
+
+// The edit box's face: the field's flat inside.
+void DrawEditFace(Canvas& c, bool enabled) {
+    c.Fill(Rect(0, 0, float(c.Width()), float(c.Height())), Under(enabled ? kFieldFill : kFieldOffFill));
+}
+
+void AppendTextImages(std::vector<Image>& t) {
+    Paint body = Under(kBody), track = Under(kTrackFill);
+
+    t.push_back({"PAGE_TRACK5", kTrack5W, kTrackH,
+                 "Page tab track for five page tabs of different widths (80, 72, 60, 52, 52), drawn for the "
+                 "panel at its place (SKIN_TRACK5_X, SKIN_TRACK_Y); its own region frame",
+                 DrawTrack5, PanelPixels(kTrack5X, kTrackY)});
+    const State tabStates[] = {kNormal, kDisabled, kSelected, kPushed};
+    const char* tabName[] = {"NORMAL", "DISABLED", "SELECTED", "PUSHED"};
+    const char* tabPurpose[] = {"not selected: the track shows through, text only", "disabled",
+                                "selected: accent pill", "pushed (while the tab is held)"};
+    for (int w = 0; w < 3; ++w) {
+        int width = kTab5Widths[w];
+        std::string name = "PAGE_TAB" + std::to_string(width) + "_";
+        std::string what = "Page tab " + std::to_string(width) + " px wide (five-tab track)";
+        t.push_back({Keep(name + "REGION"), width, kTabH, Keep(what + ": outline (pill)"),
+                     [width](Canvas& c) {
+                         c.Silhouette(RoundRect(0, 0, float(width), float(kTabH), kTabH / 2.0f), Hex(kRegionInside));
+                     },
+                     track});
+        for (int s = 0; s < 4; ++s) {
+            State st = tabStates[s];
+            t.push_back({Keep(name + tabName[s]), width, kTabH, Keep(what + ", " + tabPurpose[s]),
+                         [st](Canvas& c) { DrawTabOfWidth(c, st); }, track});
+        }
+    }
+
+    struct FieldSet { const char* name; const FieldKind* kind; const char* what; };
+    const FieldSet sets[2] = {
+        {"FIELD_L", &kFieldL, "Text field (rounded r 8) for a 15 px font"},
+        {"FIELD_SEARCH", &kFieldS, "Search field (pill, magnifier at the left) for a 13 px font"}};
+    for (int f = 0; f < 2; ++f) {
+        const FieldKind* k = sets[f].kind;
+        std::string name = sets[f].name, what = sets[f].what;
+        t.push_back({Keep(name + "_REGION"), k->width, k->height,
+                     Keep(what + ": outline, the field and its focus glow margin"),
+                     [k](Canvas& c) { c.Silhouette(FieldOutline(*k), Hex(kRegionInside)); }, body});
+        const FieldLook looks[3] = {kFieldNormal, kFieldFocused, kFieldDisabled};
+        const char* lookName[3] = {"", "_FOCUSED", "_DISABLED"};
+        const char* lookPurpose[3] = {"plate behind the edit box: dark inset field, slate border",
+                                      "plate with the keyboard focus: accent border and glow",
+                                      "plate, disabled"};
+        for (int l = 0; l < 3; ++l) {
+            FieldLook look = looks[l];
+            t.push_back({Keep(name + lookName[l]), k->width, k->height, Keep(what + ", " + lookPurpose[l]),
+                         [k, look](Canvas& c) { DrawField(c, *k, look); }, body});
+        }
+    }
+    const char* editName[2] = {"EDIT_L", "EDIT_SEARCH"};
+    const char* editWhat[2] = {"Edit box face for FIELD_L", "Edit box face for FIELD_SEARCH"};
+    for (int f = 0; f < 2; ++f) {
+        const FieldKind* k = sets[f].kind;
+        t.push_back({Keep(std::string(editName[f])), k->editW, k->editH,
+                     Keep(std::string(editWhat[f]) + ": the field's flat inside, at its place on the plate "
+                          "(SKIN_" + editName[f] + "_X, _Y); no region frame"),
+                     [](Canvas& c) { DrawEditFace(c, true); }, body});
+        t.push_back({Keep(std::string(editName[f]) + "_DISABLED"), k->editW, k->editH,
+                     Keep(std::string(editWhat[f]) + ", disabled"), [](Canvas& c) { DrawEditFace(c, false); },
+                     body});
+    }
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -1423,6 +1581,7 @@ std::vector<Image> BuildTable() {
     AppendIndicatorImages(t);
     AppendSliderImages(t);
     AppendListImages(t);
+    AppendTextImages(t);
     return t;
 }
 
@@ -1524,6 +1683,24 @@ std::string Header(const std::vector<Image>& t) {
       << "#define SKIN_TRACK4_X " << kTrack4X << "\n#define SKIN_TRACK4_W " << kTrack4W << "\n"
       << "#define SKIN_PAGE_TAB4_W " << kTab4W << "\n"
       << "#define SKIN_VALUE_WIDE_W " << kWideValueW << "\n";
+    h << "\n/* Text: five page tabs take the five-tab track, each tab as wide as its\n"
+         " * label (tabs of 80, 72, 60, 52 and 52 px). A text field is a plate\n"
+         " * (FIELD_*) with its edit box (EDIT_*) at (SKIN_EDIT_*_X, SKIN_EDIT_*_Y)\n"
+         " * on it; the plates keep SKIN_FIELD_MARGIN px round the field for the\n"
+         " * focus glow, so place a plate that much up and left of where the field\n"
+         " * shows. */\n"
+      << "#define SKIN_TRACK5_X " << kTrack5X << "\n#define SKIN_TRACK5_W " << kTrack5W << "\n"
+      << "#define SKIN_PAGE_TAB72_W 72\n#define SKIN_PAGE_TAB60_W 60\n#define SKIN_PAGE_TAB52_W 52\n"
+      << "#define SKIN_FIELD_MARGIN " << kFieldMargin << "\n"
+      << "#define SKIN_FIELD_L_W " << kFieldL.width << "\n#define SKIN_FIELD_L_H " << kFieldL.height << "\n"
+      << "#define SKIN_EDIT_L_X " << kFieldL.editX << "\n#define SKIN_EDIT_L_Y " << kFieldL.editY
+      << "   /* one 18 px line (15 px Tahoma) in the middle of the field */\n"
+      << "#define SKIN_EDIT_L_W " << kFieldL.editW << "\n#define SKIN_EDIT_L_H " << kFieldL.editH << "\n"
+      << "#define SKIN_FIELD_SEARCH_W " << kFieldS.width << "\n#define SKIN_FIELD_SEARCH_H " << kFieldS.height
+      << "\n#define SKIN_EDIT_SEARCH_X " << kFieldS.editX << "\n#define SKIN_EDIT_SEARCH_Y " << kFieldS.editY
+      << "   /* one 15 px line (13 px Tahoma) */\n"
+      << "#define SKIN_EDIT_SEARCH_W " << kFieldS.editW << "\n#define SKIN_EDIT_SEARCH_H " << kFieldS.editH
+      << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -1658,6 +1835,21 @@ std::string Readme(const std::vector<Image>& t) {
          "with narrow page tabs: region " << n("PAGE_TAB4_REGION") << ", normal " << n("PAGE_TAB4_NORMAL")
       << ", disabled " << n("PAGE_TAB4_DISABLED") << ", selected " << n("PAGE_TAB4_SELECTED") << ", pushed "
       << n("PAGE_TAB4_PUSHED") << "; wide value strip " << n("VALUE_WIDE") << ".\n";
+    r << "- Gallery: tab track for five page tabs " << n("PAGE_TRACK5") << " (at SKIN_TRACK5_X, SKIN_TRACK_Y), "
+         "holding tabs of 80 px (the narrow tab above), 72 px (" << Run(t, "PAGE_TAB72_REGION", "PAGE_TAB72_PUSHED")
+      << "), 60 px (" << Run(t, "PAGE_TAB60_REGION", "PAGE_TAB60_PUSHED") << ") and 52 px ("
+      << Run(t, "PAGE_TAB52_REGION", "PAGE_TAB52_PUSHED") << "), each as region, normal, disabled, selected, "
+         "pushed.\n"
+         "- Text field (`CBitmapEditBox` on a `CBitmapWindow` plate). The edit box writes its text from its "
+         "top-left corner without padding, so the plate draws the field and the box is the field's flat "
+         "inside, at (SKIN_EDIT_*_X, SKIN_EDIT_*_Y) on the plate. Field for a 15 px font: plate region "
+      << n("FIELD_L_REGION") << ", normal " << n("FIELD_L") << ", focused " << n("FIELD_L_FOCUSED")
+      << ", disabled " << n("FIELD_L_DISABLED") << "; edit box normal " << n("EDIT_L") << ", disabled "
+      << n("EDIT_L_DISABLED") << " (region -1). Search field for a 13 px font: plate region "
+      << n("FIELD_SEARCH_REGION") << ", normal " << n("FIELD_SEARCH") << ", focused " << n("FIELD_SEARCH_FOCUSED")
+      << ", disabled " << n("FIELD_SEARCH_DISABLED") << "; edit box " << n("EDIT_SEARCH") << ", disabled "
+      << n("EDIT_SEARCH_DISABLED") << ". The plates keep a SKIN_FIELD_MARGIN px margin for the focus glow; "
+         "the host shows the focused plate while its box has the keyboard focus.\n";
     return r.str();
 }
 
