@@ -18,14 +18,15 @@ namespace {
 inline LPCWSTR Wide(const wchar_t* text) { return (LPCWSTR)text; }
 inline LPWSTR Wide(wchar_t* text) { return (LPWSTR)text; }
 
-// The box's window DC with the box's font selected: where every width is
-// measured.
+// A screen-compatible memory DC with the box's font selected: where every
+// width is measured (the same widths as on the window's own DC, without
+// borrowing it from the system for each character).
 class FontDC {
 public:
-    FontDC(HWND hwnd, HFONT font) : m_dc(hwnd, false), m_selection(m_dc.Get(), font) {}
+    explicit FontDC(HFONT font) : m_dc(0), m_selection(m_dc.Get(), font) {}
     HDC Get() const { return m_selection.Done() ? m_dc.Get() : 0; }
 private:
-    WindowDCOwner m_dc;
+    MemoryDCOwner m_dc;
     Selection m_selection;
 };
 
@@ -163,7 +164,7 @@ int CBitmapEditBox::CountMaximLine() {
     if (!GetClientRect(m_hWnd, &client)) return 1;
     m_nClientWidth = m_nLineWidth = client.right - client.left;
     m_nClientHeight = client.bottom - client.top;
-    FontDC dc(m_hWnd, Font());
+    FontDC dc(Font());
     TEXTMETRICA metrics;
     if (!dc.Get() || !GetTextMetricsA(dc.Get(), &metrics)) return 1;
     m_nCharWidth = metrics.tmAveCharWidth;
@@ -175,7 +176,7 @@ int CBitmapEditBox::CountMaximLine() {
 // The width test: a unit is taken only while the whole text and it stay
 // narrower than the line. `width` gets the unit's advance.
 int CBitmapEditBox::Fits(WORD ch, int* width) {
-    FontDC dc(m_hWnd, Font());
+    FontDC dc(Font());
     INT advance = 0;
     SIZE text = {0, 0};
     if (!dc.Get() || !GetCharWidth32W(dc.Get(), ch, ch, &advance)) advance = 0;
@@ -198,7 +199,7 @@ HFONT CBitmapEditBox::Font() {
 
 // The advance of one UTF-16 unit in the box's font; 0 when it cannot be had.
 int CBitmapEditBox::CharWidth(WORD ch) {
-    FontDC dc(m_hWnd, Font());
+    FontDC dc(Font());
     INT width = 0;
     if (!dc.Get() || !GetCharWidth32W(dc.Get(), ch, ch, &width)) return 0;
     return width;
@@ -206,7 +207,7 @@ int CBitmapEditBox::CharWidth(WORD ch) {
 
 int CBitmapEditBox::TextWidth(const wchar_t* text, DWORD length) {
     if (!text || !length) return 0;
-    FontDC dc(m_hWnd, Font());
+    FontDC dc(Font());
     SIZE size = {0, 0};
     if (!dc.Get() || !GetTextExtentPoint32W(dc.Get(), Wide(text), (int)length, &size)) return 0;
     return size.cx;
