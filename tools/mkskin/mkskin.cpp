@@ -993,8 +993,10 @@ void DrawTrack4(Canvas& c) {
     c.Cut(face);
 }
 
-void DrawTab4(Canvas& c, State state) {
-    Shape face = Tab4Shape();
+// A narrow page tab as wide as its canvas: the tabs of the four- and
+// five-tab tracks.
+void DrawTabOfWidth(Canvas& c, State state) {
+    Shape face = RoundRect(0, 0, float(c.Width()), float(kTabH), kTabH / 2.0f);
     if (state == kSelected) {
         c.Fill(face, VGradient(0, Hex(kAccentTop), float(kTabH), Hex(kAccentBottom)));
         TopSheen(c, face, 0.16f);
@@ -1245,7 +1247,7 @@ void AppendListImages(std::vector<Image>& t) {
     for (int s = 0; s < 4; ++s) {
         State st = tabStates[s];
         t.push_back({Keep(std::string("PAGE_TAB4_") + tabName[s]), kTab4W, kTabH,
-                     Keep(std::string("Narrow page tab, ") + tabPurpose[s]), [st](Canvas& c) { DrawTab4(c, st); },
+                     Keep(std::string("Narrow page tab, ") + tabPurpose[s]), [st](Canvas& c) { DrawTabOfWidth(c, st); },
                      track});
     }
 
@@ -1348,20 +1350,6 @@ void DrawTrack5(Canvas& c) {
     c.Cut(face);
 }
 
-// A page tab of any width, drawn as the narrow tab of the four-tab track.
-void DrawTabOfWidth(Canvas& c, State state) {
-    Shape face = RoundRect(0, 0, float(c.Width()), float(kTabH), kTabH / 2.0f);
-    if (state == kSelected) {
-        c.Fill(face, VGradient(0, Hex(kAccentTop), float(kTabH), Hex(kAccentBottom)));
-        TopSheen(c, face, 0.16f);
-        c.Fill(Ring(face, 1), Under(kAccentBorder));
-    } else if (state == kPushed) {
-        c.Fill(face, VGradient(0, Hex(kPressTop), float(kTabH), Hex(kPressBottom)));
-        InnerShadow(c, face, 0.30f);
-        c.Fill(Ring(face, 1), Under(kAccent), 0.8f);
-    }
-    c.Cut(face);
-}
 
 // ---- text fields. An edit box writes its text from the top-left corner of
 // its window, one line high, without padding; so a field is two windows: a
