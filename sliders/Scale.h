@@ -23,4 +23,29 @@ inline int LengthAt(DWORD value, DWORD range, int length) {
     return (int)((double)length * ((double)value / (double)range));
 }
 
+// Keeps a thumb rectangle `proposed` on the line of `current` (its cross
+// position) and inside a bar `length` pixels long along the axis. Returns
+// the thumb's length along the axis; its start is then proposed's left
+// (horizontal) or top.
+inline int KeepThumbOnBar(bool horizontal, const RECT& current, RECT* proposed, int length) {
+    int thumb = horizontal ? current.right - current.left : current.bottom - current.top;
+    LONG* start = horizontal ? &proposed->left : &proposed->top;
+    LONG* end = horizontal ? &proposed->right : &proposed->bottom;
+    if (horizontal) {
+        proposed->top = current.top;
+        proposed->bottom = current.bottom;
+    } else {
+        proposed->left = current.left;
+        proposed->right = current.right;
+    }
+    if (*start < 0) {
+        *start = 0;
+        *end = thumb;
+    } else if (*end > length) {
+        *end = length;
+        *start = length - thumb;
+    }
+    return thumb;
+}
+
 #endif

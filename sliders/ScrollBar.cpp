@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "Owned.h"
 #include "Resources.h"
+#include "Scale.h"
 #include "Text.h"
 
 static const char kScrollBarClass[] = "BITMAP SCROLL BAR CLASS";
@@ -155,15 +156,11 @@ CBitmapScrollBarButton::~CBitmapScrollBarButton() { DeleteArrows(); }
 int CBitmapScrollBarButton::Create(const char* windowName, DWORD style, int x, int y, int width, int height,
                                    HINSTANCE hInstance, HWND hWndParent, long idWindow, DWORD crTransparent,
                                    HICON hCursor, HICON hIcon, HICON hIconSm, int nCmdShow) {
-    {
-        ReaderOwner reader(m_szBitmapFile, &m_hReader);
-        WindowDCOwner screen(0, true);
-        ImageOwner outline(screen.Get(), reader, m_nRegionID);
-        int frameWidth, frameHeight;
-        if (MeasureBitmap(outline.Get(), &frameWidth, &frameHeight)) {
-            width = frameWidth;
-            height = frameHeight;
-        }
+    // An outline frame that loads gives the size; else the arguments do.
+    int frameWidth, frameHeight;
+    if (GetBitmapSize(m_szBitmapFile, &frameWidth, &frameHeight, m_nRegionID, -1, -1)) {
+        width = frameWidth;
+        height = frameHeight;
     }
     if (m_dwScrollBarLength != 0) {
         if (m_nOrientation != 0) width = (int)m_dwScrollBarLength;
@@ -456,27 +453,12 @@ int CBitmapScrollBarButton::VerticalSliderBarNotifyMoving(RECT* current, RECT* p
 int CBitmapScrollBarButton::NotifyMovingAlong(bool horizontal, RECT* current, RECT* proposed) {
     RECT bar;
     if (!current || !proposed || !m_hWnd || !GetWindowRect(m_hWnd, &bar)) return 0;
-    int thumb = horizontal ? Width(*current) : Height(*current);
     int length = horizontal ? Width(bar) : Height(bar);
-    LONG* start = horizontal ? &proposed->left : &proposed->top;
-    LONG* end = horizontal ? &proposed->right : &proposed->bottom;
-    if (horizontal) {
-        proposed->top = current->top;
-        proposed->bottom = current->bottom;
-    } else {
-        proposed->left = current->left;
-        proposed->right = current->right;
-    }
-    if (*start < 0) {
-        *start = 0;
-        *end = thumb;
-    } else if (*end > length) {
-        *end = length;
-        *start = length - thumb;
-    }
+    int thumb = KeepThumbOnBar(horizontal, *current, proposed, length);
+    LONG start = horizontal ? proposed->left : proposed->top;
     DWORD value = 0;
     if (length - thumb > 0) {
-        double scaled = ((double)(*start + thumb / 2) / (double)(length - thumb)) * (double)m_dwScrollBarLength;
+        double scaled = ((double)(start + thumb / 2) / (double)(length - thumb)) * (double)m_dwScrollBarLength;
         value = scaled <= 0 ? 0 : scaled >= 4294967295.0 ? 0xFFFFFFFFu : (DWORD)scaled;
     }
     return PostToParent(WM_COMMAND, (WPARAM)(UINT)m_nIDWindow, (LPARAM)value);

@@ -100,18 +100,11 @@ CBitmapSliderBar::~CBitmapSliderBar() {}
 int CBitmapSliderBar::Create(const char* windowName, DWORD style, int x, int y, int width, int height,
                              HINSTANCE hInstance, HWND hWndParent, long idWindow, DWORD crTransparent,
                              HICON hCursor, HICON hIcon, HICON hIconSm, int nCmdShow) {
-    {
-        // An outline frame that loads gives the size; else the arguments do.
-        // Everything is given back before the window is made, so a failed
-        // creation holds nothing.
-        ReaderOwner reader(m_szBitmapFile, &m_hReader);
-        WindowDCOwner screen(0, true);
-        ImageOwner outline(screen.Get(), reader, m_nRegionID);
-        int frameWidth, frameHeight;
-        if (MeasureBitmap(outline.Get(), &frameWidth, &frameHeight)) {
-            width = frameWidth;
-            height = frameHeight;
-        }
+    // An outline frame that loads gives the size; else the arguments do.
+    int frameWidth, frameHeight;
+    if (GetBitmapSize(m_szBitmapFile, &frameWidth, &frameHeight, m_nRegionID, -1, -1)) {
+        width = frameWidth;
+        height = frameHeight;
     }
     if (!CUIWindow::Create(windowName, style, x, y, width, height, hInstance, hWndParent, idWindow, crTransparent,
                            hCursor, hIcon, hIconSm, nCmdShow))
@@ -242,25 +235,9 @@ int CBitmapSliderBar::VerticalSliderBarNotifyMoving(RECT* current, RECT* propose
 int CBitmapSliderBar::NotifyMovingAlong(bool horizontal, RECT* current, RECT* proposed) {
     RECT bar;
     if (!current || !proposed || !GetWindowRect(m_hWnd, &bar)) return 0;
-    int thumb = horizontal ? Width(*current) : Height(*current);
     int length = horizontal ? Width(bar) : Height(bar);
-    LONG* start = horizontal ? &proposed->left : &proposed->top;
-    LONG* end = horizontal ? &proposed->right : &proposed->bottom;
-    if (horizontal) {
-        proposed->top = current->top;
-        proposed->bottom = current->bottom;
-    } else {
-        proposed->left = current->left;
-        proposed->right = current->right;
-    }
-    if (*start < 0) {
-        *start = 0;
-        *end = thumb;
-    } else if (*end > length) {
-        *end = length;
-        *start = length - thumb;
-    }
-    m_dwPosition = PositionAlong(*start, length - thumb, m_dwSlideLength);
+    int thumb = KeepThumbOnBar(horizontal, *current, proposed, length);
+    m_dwPosition = PositionAlong(horizontal ? proposed->left : proposed->top, length - thumb, m_dwSlideLength);
     return PostToParent(WM_COMMAND, (WPARAM)(UINT)m_nIDWindow, (LPARAM)m_dwPosition);
 }
 
