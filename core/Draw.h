@@ -26,13 +26,20 @@ public:
     // one-pixel column or row is repeated exactly.
     int StretchTo(HDC target, int x, int y, int width, int height, int sx, int sy, int sw, int sh) const;
     // Copies the span [from, to) of the image along an axis (the whole image
-    // across it) so that it starts at `at` on that axis and 0 across.
-    int CopySpanTo(HDC target, int from, int to, int at, bool horizontal) const;
-    // Repeats the image along an axis from `from` up to `to`, at 0 across
-    // with the image's own cross size. Tiles start at multiples of the
+    // across it) so that it starts at `at` on that axis and `across` across.
+    int CopySpanTo(HDC target, int from, int to, int at, bool horizontal, int across = 0) const;
+    // Repeats the image along an axis from `from` up to `to`, at `across`
+    // across with the image's own cross size. Tiles start at multiples of the
     // image's length from `origin`, so a piece drawn from several calls
     // keeps one phase; the last copy is cut at `to`.
-    int TileTo(HDC target, int from, int to, int origin, bool horizontal) const;
+    int TileTo(HDC target, int from, int to, int origin, bool horizontal, int across = 0) const;
+    // Copies the image to (x, y) of `target` through a mask of the same
+    // placement: only the pixels of the `width` x `height` area whose mask
+    // pixel is not `transparent` (mask pixels outside the mask count as
+    // drawn), and only where the image has pixels. `target`'s clipping is
+    // restored afterwards. Returns 1 when drawn.
+    int CopyThroughMaskTo(HDC target, int x, int y, int width, int height, HBITMAP mask,
+                          COLORREF transparent) const;
 
 private:
     SkinImage(const SkinImage&);

@@ -202,3 +202,27 @@ int CutTransparentPixels(HRGN region, HDC dc, HBITMAP bitmap, int x, int y, COLO
     if (OffsetRgn(cut.Get(), x, y) == ERROR) return 0;
     return CombineRgn(region, region, cut.Get(), RGN_DIFF) == ERROR ? 0 : 1;
 }
+
+int CutCornerRuns(HRGN region, HDC dc, HBITMAP mask, int x0, int y0, int dx, int dy, COLORREF transparent) {
+    int width = 0, height = 0;
+    if (!mask || !MeasureBitmap(mask, &width, &height)) return 0;
+    if (transparent & 0xFF000000) return 1;  // no pixel has that colour
+    PixelRows pixels(dc, mask, width, height);
+    if (!pixels.Ready()) return 0;
+    DWORD key = (GetRValue(transparent) << 16) | (GetGValue(transparent) << 8) | GetBValue(transparent);
+    RectList rects;
+    for (int j = 0; j < height; ++j) {
+        const DWORD* row = pixels.Row(dy > 0 ? j : height - 1 - j);
+        if (!row) return 0;
+        int run = 0;
+        while (run < width && (row[dx > 0 ? run : width - 1 - run] & 0xFFFFFF) == key) ++run;
+        if (run == 0) continue;
+        int y = y0 + j * dy;
+        int left = dx > 0 ? x0 : x0 - run + 1;
+        rects.Add(left, y, left + run, y + 1);
+    }
+    if (rects.Count() == 0) return 1;
+    GdiOwner<HRGN> cut(rects.BuildRegion());
+    if (!cut.Get()) return 0;
+    return CombineRgn(region, region, cut.Get(), RGN_DIFF) == ERROR ? 0 : 1;
+}

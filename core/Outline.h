@@ -17,4 +17,13 @@ HRGN CreateOutlineRegion(HDC dc, HBITMAP bitmap, int width, int height, COLORREF
 // the region unchanged when GDI fails.
 int CutTransparentPixels(HRGN region, HDC dc, HBITMAP bitmap, int x, int y, COLORREF transparent);
 
+// Removes from `region` the transparent pixels that a corner mask has on its
+// outer side: the mask's outer corner pixel lies at (x0, y0) of the window,
+// and it extends by `dx` and `dy` (+1 or -1) from there. Each mask row is
+// walked from the outer side inward and its pixels are cut while they are
+// `transparent`; the first pixel of another colour ends the row, so
+// transparent pixels behind a drawn one stay. Returns 1, or 0 with the region
+// unchanged when GDI fails.
+int CutCornerRuns(HRGN region, HDC dc, HBITMAP mask, int x0, int y0, int dx, int dy, COLORREF transparent);
+
 #endif

@@ -9,6 +9,7 @@
 #include "TessaroSliders.h"
 #include "TessaroLists.h"
 #include "TessaroEdit.h"
+#include "TessaroFrames.h"
 #include "TessaroVersion.h"
 
 #endif

@@ -1,0 +1,243 @@
+/* Tessaro frames and pop-ups: a skinned, resizable frame window drawn from
+ * thirteen images, and a movable pop-up panel. Both can forward chosen
+ * window messages of theirs to a notify window.
+ *
+ * The frame is a top-level window whose border is drawn from a skin: four
+ * corners (each an image and a mask of the same size), four edge tiles and a
+ * title bar tile. Its outline is cut from the corner masks by a transparent
+ * colour; the system moves it by its title bar and sizes it by its borders:
+ *
+ *   CFrameWindow frame((char*)"skin.tsk", 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13);
+ *   frame.Create("Player", WS_POPUP, 100, 100, 480, 320, hInstance, NULL, 0,
+ *                RGB(255, 0, 255), NULL, NULL, NULL, SW_SHOW);
+ *   frame.AddChildWindow(&closeButton, FP_TOPRIGHT, -30, 4);  // stays at the corner
+ *   frame.SetClientWindow(view);                             // fills the inner area
+ *
+ * Registered messages reach the notify window first, in a WM_COPYDATA whose
+ * wParam is the control's window and whose record holds a FORWARDEDMESSAGE:
+ *
+ *   frame.SetNotifyWindow(host, 42);          // dwData of every record
+ *   frame.RegisterNotifyMessage(WM_LBUTTONDOWN);
+ *
+ * The frame's notify window swallows the message by answering 1; a pop-up
+ * handles every message whatever the answer. The registry can be changed
+ * from any thread. */
+#ifndef TESSARO_FRAMES_H
+#define TESSARO_FRAMES_H
+
+#include "TessaroControls.h"
+
+/* Hidden pieces of a frame (CFrameWindow::HideBorder). A hidden corner is
+ * neither drawn nor cut from the outline; the edges beside it run into its
+ * place. */
+#define HB_TOPLEFT      0x001
+#define HB_TOP          0x002
+#define HB_TOPRIGHT     0x004
+#define HB_RIGHT        0x008
+#define HB_BOTTOMRIGHT  0x010
+#define HB_BOTTOM       0x020
+#define HB_BOTTOMLEFT   0x040
+#define HB_LEFT         0x080
+#define HB_TITLEBAR     0x100
+
+/* The point of a frame an anchored child keeps its offset from (W, H: the
+ * frame's window size; halves truncated). */
+typedef enum tagFIDUCIAL_POINT {
+    FP_TOPLEFT = 0,      /* (0, 0) */
+    FP_TOP = 1,          /* (W/2, 0) */
+    FP_TOPRIGHT = 2,     /* (W, 0) */
+    FP_RIGHT = 3,        /* (W, H/2) */
+    FP_BOTTOMRIGHT = 4,  /* (W, H) */
+    FP_BOTTOM = 5,       /* (W/2, H) */
+    FP_BOTTOMLEFT = 6,   /* (0, H) */
+    FP_LEFT = 7          /* (0, H/2) */
+} FIDUCIAL_POINT;
+
+/* One anchored child of a frame; the frame owns the record, not the child. */
+typedef struct tagCHILDWINDOWITEM {
+    CBitmapWindow* pChildWindow;
+    int nOffsetX;
+    int nOffsetY;
+    FIDUCIAL_POINT eFiducialPoint;
+} CHILDWINDOWITEM;
+
+/* The record a forwarded message travels in (the lpData of WM_COPYDATA, and
+ * what CFrameWindow::ResizingClient takes): three 32-bit values in the 32-bit
+ * flavours, three 64-bit ones in the 64-bit flavours, so that wParam and
+ * lParam arrive whole. cbData is its size. */
+typedef struct tagFORWARDEDMESSAGE {
+    UINT_PTR message;
+    WPARAM wParam;
+    LPARAM lParam;
+} FORWARDEDMESSAGE;
+
+/* A pointer passed in a `long` argument: `long` in the 32-bit flavours,
+ * LONG_PTR (pointer-wide) in the 64-bit ones. */
+#ifdef _WIN64
+typedef LONG_PTR TESSARO_POINTER_LONG;
+#else
+typedef long TESSARO_POINTER_LONG;
+#endif
+
+class TESSARO_API CFrameWindow : public CUIWindow {
+public:
+    CFrameWindow();
+    /* The thirteen skin indices: top-left mask and image, top edge, top-right
+     * mask and image, right edge, bottom-right mask and image, bottom edge,
+     * bottom-left mask and image, left edge, title bar. A path that does not
+     * fit 260 bytes is refused: the frame then has no images. */
+    CFrameWindow(char* bitmapFile, int topLeftMask, int topLeft, int topEdge, int topRightMask, int topRight,
+                 int rightEdge, int bottomRightMask, int bottomRight, int bottomEdge, int bottomLeftMask,
+                 int bottomLeft, int leftEdge, int titleBar);
+    CFrameWindow(char* className, char* bitmapFile, int topLeftMask, int topLeft, int topEdge, int topRightMask,
+                 int topRight, int rightEdge, int bottomRightMask, int bottomRight, int bottomEdge,
+                 int bottomLeftMask, int bottomLeft, int leftEdge, int titleBar);
+    /* A copy owns copies of the child records and of the registry, with a
+     * lock of its own; it has no window and no client window. */
+    CFrameWindow(const CFrameWindow& other);
+    CFrameWindow& operator=(const CFrameWindow& other);
+    virtual ~CFrameWindow();
+
+    /* The tenth argument is the transparent colour of the corner masks. The
+     * window is enlarged to the frame's minimum size. */
+    virtual int Create(const char* windowName, DWORD style, int x, int y, int width, int height,
+                       HINSTANCE hInstance, HWND hWndParent, long idWindow, DWORD crTransparent,
+                       HICON hCursor, HICON hIcon, HICON hIconSm, int nCmdShow);
+    virtual int OnCreate(HWND hwnd, UINT wParam, LPARAM lParam);
+    virtual int OnPaint();
+    virtual int OnDestroy();
+    /* Commands of the frame's children travel on to its parent or owner. */
+    virtual int OnCommand(UINT wParam, LPARAM lParam);
+    virtual LRESULT OnNcHitTest(UINT wParam, LPARAM lParam);
+
+    /* The inner rectangle in window coordinates (the area inside the edges
+     * and below the title bar); 0 for a null rect or without a window. */
+    virtual int GetClientRect(RECT* rect);
+    /* WM_SIZING: keeps the minimum size and the client window's proportions. */
+    virtual int OnSizing(UINT edge, LPARAM rect);
+    /* WM_SIZE: re-places the anchored children and the client window. */
+    virtual int OnSize(UINT type, LPARAM size);
+
+    /* Hides the pieces whose HB_ bits are set (and shows the others). */
+    void HideBorder(DWORD flags);
+    /* Anchors an already created child control that lies in a border band
+     * of the frame; 1 when added, 0 when refused. */
+    int AddChildWindow(CBitmapWindow* child, FIDUCIAL_POINT point, int x, int y);
+    /* Places a window in the inner rectangle (null: gives the current one
+     * back to the parent it had); 1 or 0. */
+    int SetClientWindow(HWND hwnd);
+    /* Sends the FORWARDEDMESSAGE that `message` points to to `hwnd`, unless
+     * hwnd is an anchored child (then 0). */
+    int ResizingClient(HWND hwnd, TESSARO_POINTER_LONG message);
+
+    /* The notify registry. SetNotifyWindow(NULL, 0) empties it but keeps the
+     * window, so messages registered afterwards go to it with data 0. */
+    void SetNotifyWindow(HWND hwnd, UINT data);
+    int RegisterNotifyMessage(UINT message);
+    int UnregisterNotifyMessage(UINT message);
+
+protected:
+    virtual LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    /* Enlarges the window to the minimum size and cuts the outline. */
+    int SetWindowRgn(DWORD crTransparent);
+    int GetMinimumWidth(int* width);
+    int GetMinimumHeight(int* height);
+    int DrawTopLeft(HDC hdc);
+    int DrawTopEdge(HDC hdc);
+    int DrawTopRight(HDC hdc);
+    int DrawRightEdge(HDC hdc);
+    int DrawBottomRight(HDC hdc);
+    int DrawBottomEdge(HDC hdc);
+    int DrawBottomLeft(HDC hdc);
+    int DrawLeftEdge(HDC hdc);
+    int DrawTitleBar(HDC hdc);
+
+    char m_szBitmapFile[260];
+    CRITICAL_SECTION m_csNotify;
+    CHILDWINDOWITEM** m_ppChildItems;
+    UINT* m_pNotifyMessages;
+    UINT m_nChildCount;
+    UINT m_nChildCapacity;
+    UINT m_nNotifyCount;
+    UINT m_nNotifyCapacity;
+    DWORD m_dwHideBorder;
+    HWND m_hClientWnd;
+    HWND m_hNotifyWnd;
+    DWORD m_dwNotifyData;
+    COLORREF m_crTransparent;
+    int m_nTopLeftMaskID;
+    int m_nTopLeftID;
+    int m_nTopEdgeID;
+    int m_nTopRightMaskID;
+    int m_nTopRightID;
+    int m_nRightEdgeID;
+    int m_nBottomRightMaskID;
+    int m_nBottomRightID;
+    int m_nBottomEdgeID;
+    int m_nBottomLeftMaskID;
+    int m_nBottomLeftID;
+    int m_nLeftEdgeID;
+    int m_nTitleBarID;
+    int m_nSizeState;
+
+private:
+    int MakeListPool();
+    int DeleteListPool();
+    int PushItem(void* record);
+    int PopItem(void* record);
+    int MoveChildWindow(DWORD index);
+    int PaintChildWindow(DWORD index);
+
+    void InitFrameWindow(const char* className, const char* bitmapFile, const int* indices);
+    void CopyFrameWindowFrom(const CFrameWindow& other);
+    void PieceIndices(int* indices);
+    int CutOutline(DWORD crTransparent, BOOL redraw);
+    int IsAnchoredChild(HWND hwnd);
+    int MinimumFromChildren(bool horizontal, int* lowSide, int* highSide, int* middle);
+};
+
+/* A bitmap window meant as a free-standing panel: movable as a whole (the
+ * default), reporting each step of a move to its owner with WM_MOVING
+ * (wParam: the pop-up's ID, lParam: its rectangle before the step). */
+class TESSARO_API CPopUpWindow : public CBitmapWindow {
+public:
+    CPopUpWindow(int unused);
+    CPopUpWindow(char* bitmapFile, int regionID, int normalID, int disableID, int popupID);
+    CPopUpWindow(char* className, char* bitmapFile, int regionID, int normalID, int disableID, int popupID);
+    /* A copy owns a copy of the registry, with a lock of its own; no window. */
+    CPopUpWindow(const CPopUpWindow& other);
+    CPopUpWindow& operator=(const CPopUpWindow& other);
+    virtual ~CPopUpWindow();
+
+    virtual LRESULT OnNcHitTest(UINT wParam, LPARAM lParam);
+    virtual int OnMoving(UINT wParam, LPARAM lParam);
+
+    /* Non-zero: dragging the pop-up anywhere moves it; 0: it stays put. */
+    void SetPopWinMove(int move);
+    int GetPopWinMove();
+    /* The first descendant window whose control ID is `id`; 1 when found,
+     * else 0 and a null *child. */
+    int GetChildWindow(HWND* child, int id);
+
+    void SetNotifyWindow(HWND hwnd, UINT data);
+    int RegisterNotifyMessage(UINT message);
+    int UnregisterNotifyMessage(UINT message);
+
+protected:
+    virtual LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    int m_bPopWinMove;
+    int m_nPopupID;
+    CRITICAL_SECTION m_csNotify;
+    UINT* m_pNotifyMessages;
+    UINT m_nNotifyCount;
+    UINT m_nNotifyCapacity;
+    HWND m_hNotifyWnd;
+    DWORD m_dwNotifyData;
+
+private:
+    void InitPopUpWindow(int popupID);
+};
+
+#endif
