@@ -622,10 +622,707 @@ void CyclesFigure(const std::string& path) {
     DestroyWindow(host);
     g_ready = nullptr;
 }
+
+// ---- frame window --------------------------------------------------------------
+
+// An 800x600 frame with 64x64 rounded corners whose outer rim is shadowed,
+// edges of 8 pixels (tiles 20 pixels long, so the last tile of each edge is
+// cut) and a 24-pixel title bar. Images 1-13 of the skin, in the order the
+// frame's constructor takes them.
+const int kFrameW = 800, kFrameH = 600, kCorner = 64, kBand = 8, kTileLength = 20, kTitleHeight = 24;
+enum FramePiece {
+    kTopLeftMask = 1, kTopLeftImage, kTopEdge, kTopRightMask, kTopRightImage, kRightEdge, kBottomRightMask,
+    kBottomRightImage, kBottomEdge, kBottomLeftMask, kBottomLeftImage, kLeftEdge, kTitleBar, kFramePieces
+};
+enum Corner { kCornerTopLeft, kCornerTopRight, kCornerBottomRight, kCornerBottomLeft };
+
+// Distance of a corner pixel from the centre of the corner's arc (the inner
+// corner of the 64x64 square), in pixels.
+double ArcDistance(Corner corner, int x, int y) {
+    double fx = (corner == kCornerTopLeft || corner == kCornerBottomLeft) ? kCorner - 0.5 - x : x + 0.5;
+    double fy = (corner == kCornerTopLeft || corner == kCornerTopRight) ? kCorner - 0.5 - y : y + 0.5;
+    return std::sqrt(fx * fx + fy * fy);
+}
+
+// Outside the quarter circle: transparent; inside: black.
+std::vector<DWORD> CornerMask(Corner corner) {
+    std::vector<DWORD> px(size_t(kCorner) * kCorner);
+    for (int y = 0; y < kCorner; ++y)
+        for (int x = 0; x < kCorner; ++x) px[size_t(y) * kCorner + x] = ArcDistance(corner, x, y) <= kCorner ? 0 : kKey;
+    return px;
+}
+
+// A shadow darkening toward the rim over the last 8 pixels, over a face whose
+// colour changes with every pixel (a misplaced pixel shows in a read-back).
+std::vector<DWORD> CornerImage(Corner corner) {
+    std::vector<DWORD> px(size_t(kCorner) * kCorner);
+    for (int y = 0; y < kCorner; ++y)
+        for (int x = 0; x < kCorner; ++x) {
+            double d = ArcDistance(corner, x, y);
+            DWORD c = 0x305070 + DWORD(corner) * 0x100000 + DWORD(x) * 0x000101 + DWORD(y) * 0x010000 / 2;
+            if (d > kCorner - 8) {
+                int grey = 0x20 + int((kCorner - d) * 12);
+                c = DWORD(grey) * 0x010101 + DWORD(corner);
+            }
+            px[size_t(y) * kCorner + x] = c & 0xFFFFFF;
+        }
+    return px;
+}
+
+// An edge tile: `outer` is the distance of a pixel from the window's border,
+// `along` its place along the edge; the outer 3 pixels are the shadow.
+DWORD EdgePixel(int piece, int outer, int along) {
+    if (outer < 3) return DWORD(0x28 + outer * 0x18) * 0x010101 + DWORD(piece);
+    return 0x406080 + DWORD(piece) * 0x080000 + DWORD(along) * 0x000305 + DWORD(outer) * 0x000800;
+}
+
+std::vector<DWORD> EdgeTile(int piece, int w, int h) {
+    std::vector<DWORD> px(size_t(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int outer = 0, along = 0;
+            switch (piece) {
+            case kTopEdge: outer = y; along = x; break;
+            case kBottomEdge: outer = h - 1 - y; along = x; break;
+            case kLeftEdge: outer = x; along = y; break;
+            case kRightEdge: outer = w - 1 - x; along = y; break;
+            default: outer = 3 + y; along = x; break;  // the title bar
+            }
+            px[size_t(y) * w + x] = EdgePixel(piece, outer, along);
+        }
+    return px;
+}
+
+std::string FrameSkin() {
+    auto corner = [](Corner c, bool mask) {
+        return Bmp24(mask ? CornerMask(c) : CornerImage(c), kCorner, kCorner);
+    };
+    return SkinOf({corner(kCornerTopLeft, true), corner(kCornerTopLeft, false),
+                   Bmp24(EdgeTile(kTopEdge, kTileLength, kBand), kTileLength, kBand),
+                   corner(kCornerTopRight, true), corner(kCornerTopRight, false),
+                   Bmp24(EdgeTile(kRightEdge, kBand, kTileLength), kBand, kTileLength),
+                   corner(kCornerBottomRight, true), corner(kCornerBottomRight, false),
+                   Bmp24(EdgeTile(kBottomEdge, kTileLength, kBand), kTileLength, kBand),
+                   corner(kCornerBottomLeft, true), corner(kCornerBottomLeft, false),
+                   Bmp24(EdgeTile(kLeftEdge, kBand, kTileLength), kBand, kTileLength),
+                   Bmp24(EdgeTile(kTitleBar, kTileLength, kTitleHeight), kTileLength, kTitleHeight)});
+}
+
+// The thirteen images as a host programmer holds them: each made once from
+// the skin and selected into a memory DC of its own.
+class ReadyFrameSkin {
+public:
+    explicit ReadyFrameSkin(const std::string& path) {
+        m_reader = InitReader(path.c_str());
+        HDC screen = GetDC(nullptr);
+        for (int i = 1; i < kFramePieces; ++i) {
+            m_bitmap[i] = CreateBitmapHandle(screen, m_reader, i);
+            BITMAP bm = {};
+            GetObjectA(m_bitmap[i], sizeof bm, &bm);
+            m_width[i] = bm.bmWidth;
+            m_height[i] = bm.bmHeight;
+            m_dc[i] = CreateCompatibleDC(screen);
+            m_old[i] = SelectObject(m_dc[i], m_bitmap[i]);
+        }
+        ReleaseDC(nullptr, screen);
+    }
+    ~ReadyFrameSkin() {
+        for (int i = 1; i < kFramePieces; ++i) {
+            SelectObject(m_dc[i], m_old[i]);
+            DeleteDC(m_dc[i]);
+            ReleaseBitmapHandle(m_bitmap[i]);
+        }
+        UnInitReader(m_reader);
+    }
+    HDC Dc(int piece) const { return m_dc[piece]; }
+    int Width(int piece) const { return m_width[piece]; }
+    int Height(int piece) const { return m_height[piece]; }
+private:
+    DWORD m_reader;
+    HBITMAP m_bitmap[kFramePieces] = {};
+    HDC m_dc[kFramePieces] = {};
+    HGDIOBJ m_old[kFramePieces] = {};
+    int m_width[kFramePieces] = {}, m_height[kFramePieces] = {};
+};
+
+// The host's frame, written literally: every WM_PAINT cuts the outline from
+// the four corner masks one pixel at a time (GetPixel, then a 1x1 region
+// taken away with CombineRgn for each transparent pixel from the outer side
+// of a row up to its first drawn pixel), then draws each corner pixel by
+// pixel (GetPixel on the mask, one 1x1 BitBlt per drawn pixel) and tiles the
+// edges and the title bar with BitBlt. The cut comes before BeginPaint, so
+// that the repaint the new outline asks for is part of this paint.
+ReadyFrameSkin* g_frameSkin = nullptr;
+int g_referenceFramePaints = 0;
+const char kPlainFrameClass[] = "BENCH PLAIN FRAME CLASS";
+
+struct CornerPlace {
+    int mask, image, x0, y0, dx, dy;
+};
+
+void CutFramePixelByPixel(HWND hwnd, int w, int h) {
+    const ReadyFrameSkin& s = *g_frameSkin;
+    HRGN region = CreateRectRgn(0, 0, w, h);
+    const CornerPlace corners[] = {{kTopLeftMask, kTopLeftImage, 0, 0, 1, 1},
+                                   {kTopRightMask, kTopRightImage, w - 1, 0, -1, 1},
+                                   {kBottomRightMask, kBottomRightImage, w - 1, h - 1, -1, -1},
+                                   {kBottomLeftMask, kBottomLeftImage, 0, h - 1, 1, -1}};
+    for (const CornerPlace& c : corners) {
+        int mw = s.Width(c.mask), mh = s.Height(c.mask);
+        for (int j = 0; j < mh; ++j) {
+            int maskRow = c.dy > 0 ? j : mh - 1 - j;
+            for (int i = 0; i < mw; ++i) {
+                int maskColumn = c.dx > 0 ? i : mw - 1 - i;
+                if (GetPixel(s.Dc(c.mask), maskColumn, maskRow) != kTransparent) break;
+                int x = c.x0 + i * c.dx, y = c.y0 + j * c.dy;
+                HRGN dot = CreateRectRgn(x, y, x + 1, y + 1);
+                CombineRgn(region, region, dot, RGN_DIFF);
+                DeleteObject(dot);
+            }
+        }
+    }
+    if (!SetWindowRgn(hwnd, region, TRUE)) DeleteObject(region);
+}
+
+void DrawCornerPixelByPixel(HDC dc, int mask, int image, int x0, int y0) {
+    const ReadyFrameSkin& s = *g_frameSkin;
+    for (int j = 0; j < s.Height(mask); ++j)
+        for (int i = 0; i < s.Width(mask); ++i)
+            if (GetPixel(s.Dc(mask), i, j) != kTransparent) BitBlt(dc, x0 + i, y0 + j, 1, 1, s.Dc(image), i, j, SRCCOPY);
+}
+
+// One tile after the other from `start` to `end` along x (or y), the last one cut.
+void TileAlong(HDC dc, int piece, bool alongX, int fixed, int start, int end) {
+    const ReadyFrameSkin& s = *g_frameSkin;
+    int length = alongX ? s.Width(piece) : s.Height(piece);
+    for (int p = start; p < end; p += length) {
+        int n = std::min(length, end - p);
+        if (alongX)
+            BitBlt(dc, p, fixed, n, s.Height(piece), s.Dc(piece), 0, 0, SRCCOPY);
+        else
+            BitBlt(dc, fixed, p, s.Width(piece), n, s.Dc(piece), 0, 0, SRCCOPY);
+    }
+}
+
+LRESULT CALLBACK PlainFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const ReadyFrameSkin& s = *g_frameSkin;
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    CutFramePixelByPixel(hwnd, w, h);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    DrawCornerPixelByPixel(dc, kBottomRightMask, kBottomRightImage, w - s.Width(kBottomRightMask),
+                           h - s.Height(kBottomRightMask));
+    DrawCornerPixelByPixel(dc, kBottomLeftMask, kBottomLeftImage, 0, h - s.Height(kBottomLeftImage));
+    DrawCornerPixelByPixel(dc, kTopLeftMask, kTopLeftImage, 0, 0);
+    DrawCornerPixelByPixel(dc, kTopRightMask, kTopRightImage, w - s.Width(kTopRightMask), 0);
+    TileAlong(dc, kTopEdge, true, 0, s.Width(kTopLeftImage), w - s.Width(kTopRightImage));
+    TileAlong(dc, kRightEdge, false, w - s.Width(kRightEdge), s.Height(kTopRightImage), h - s.Height(kBottomRightImage));
+    TileAlong(dc, kBottomEdge, true, h - s.Height(kBottomEdge), s.Width(kBottomLeftImage), w - s.Width(kBottomRightImage));
+    TileAlong(dc, kLeftEdge, false, 0, s.Height(kTopLeftImage), h - s.Height(kBottomLeftImage));
+    TileAlong(dc, kTitleBar, true, s.Height(kTopEdge), s.Width(kTopLeftImage), w - s.Width(kTopRightImage));
+    EndPaint(hwnd, &ps);
+    ++g_referenceFramePaints;
+    return 0;
+}
+
+// A window that validates what it is asked to paint and draws nothing.
+const char kEmptyFrameClass[] = "BENCH EMPTY FRAME CLASS";
+
+LRESULT CALLBACK EmptyFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// Our frame, counting its paints.
+class CountingFrame : public CFrameWindow {
+public:
+    using CFrameWindow::CFrameWindow;
+    int paints = 0;
+    int OnPaint() override {
+        ++paints;
+        return CFrameWindow::OnPaint();
+    }
+};
+
+// What a window shows, 0x00RRGGBB, row-major, read from its DC.
+std::vector<DWORD> ReadBack(HWND hwnd, int w, int h) {
+    std::vector<DWORD> out(size_t(w) * h);
+    UpdateWindow(hwnd);
+    HDC wdc = GetDC(hwnd);
+    HDC mdc = CreateCompatibleDC(wdc);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(wdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mdc, dib);
+    BitBlt(mdc, 0, 0, w, h, wdc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < out.size(); ++i) out[i] = p[i] & 0xFFFFFF;
+    SelectObject(mdc, old);
+    DeleteObject(dib);
+    DeleteDC(mdc);
+    ReleaseDC(hwnd, wdc);
+    return out;
+}
+
+// Both frames at 800x600 compared pixel for pixel wherever a frame draws:
+// inside the outline, in the border bands and in the four corner squares
+// (the inner area is left to a client window and drawn by neither).
+bool SameFramePixels(HWND ours, HWND reference) {
+    ShowWindow(reference, SW_HIDE);
+    Pump();
+    std::vector<DWORD> a = ReadBack(ours, kFrameW, kFrameH);
+    ShowWindow(reference, SW_SHOWNOACTIVATE);
+    ShowWindow(ours, SW_HIDE);
+    Pump();
+    std::vector<DWORD> b = ReadBack(reference, kFrameW, kFrameH);
+    ShowWindow(ours, SW_SHOWNOACTIVATE);
+    Pump();
+    HRGN outline = RegionOf(ours);
+    long compared = 0, differing = 0;
+    int firstX = -1, firstY = -1;
+    for (int y = 0; y < kFrameH; ++y)
+        for (int x = 0; x < kFrameW; ++x) {
+            bool band = x < kBand || x >= kFrameW - kBand || y < kBand + kTitleHeight || y >= kFrameH - kBand;
+            bool corner = (x < kCorner || x >= kFrameW - kCorner) && (y < kCorner || y >= kFrameH - kCorner);
+            if (!(band || corner) || !PtInRegion(outline, x, y)) continue;
+            ++compared;
+            size_t i = size_t(y) * kFrameW + x;
+            if (a[i] != b[i] && differing++ == 0) {
+                firstX = x;
+                firstY = y;
+            }
+        }
+    DeleteObject(outline);
+    if (differing) {
+        size_t i = size_t(firstY) * kFrameW + firstX;
+        std::printf("%s frame: PIXELS DIFFER: %ld of %ld, the first at (%d, %d): ours #%06lX, reference #%06lX\n",
+                    kFlavour, differing, compared, firstX, firstY, (unsigned long)a[i], (unsigned long)b[i]);
+    } else {
+        std::printf("%s frame: pixels of both frames identical (%ld compared)\n", kFlavour, compared);
+    }
+    std::fflush(stdout);
+    return differing == 0 && compared > 0;
+}
+
+// One step of each side: the window resized to the other of two sizes
+// (800x600 and 799x599) and repainted at once, which cuts the outline anew
+// for the new size and draws every piece.
+struct Resizer {
+    HWND hwnd;
+    int x, y;
+    int phase;
+    void operator()() {
+        phase ^= 1;
+        MoveWindow(hwnd, x, y, kFrameW - phase, kFrameH - phase, TRUE);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        UpdateWindow(hwnd);
+    }
+};
+
+bool FrameFigure(const std::string& path) {
+    ReadyFrameSkin skin(path);
+    g_frameSkin = &skin;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PlainFrameProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = kPlainFrameClass;
+    RegisterClassA(&wc);  // no background brush, as the library's classes
+    wc.lpfnWndProc = EmptyFrameProc;
+    wc.lpszClassName = kEmptyFrameClass;
+    RegisterClassA(&wc);
+    char* file = const_cast<char*>(path.c_str());
+    CountingFrame ours(file, kTopLeftMask, kTopLeftImage, kTopEdge, kTopRightMask, kTopRightImage, kRightEdge,
+                       kBottomRightMask, kBottomRightImage, kBottomEdge, kBottomLeftMask, kBottomLeftImage, kLeftEdge,
+                       kTitleBar);
+    ours.Create("", WS_POPUP, 0, 0, kFrameW, kFrameH, Instance(), nullptr, 1, kTransparent, nullptr, nullptr,
+                nullptr, SW_SHOWNOACTIVATE);
+    HWND hwnd = ours.GetWindowHandle();
+    // Both fit the 1280x1024 screen whole; they overlap at one corner only.
+    HWND reference = CreateWindowExA(0, kPlainFrameClass, "", WS_POPUP, 480, 424, kFrameW, kFrameH, nullptr,
+                                     nullptr, Instance(), nullptr);
+    ShowWindow(reference, SW_SHOWNOACTIVATE);
+    CutFramePixelByPixel(reference, kFrameW, kFrameH);  // as a host would at creation
+    Pump();
+    Resizer oursStep{hwnd, 0, 0, 0}, referenceStep{reference, 480, 424, 0};
+    oursStep();
+    referenceStep();
+    oursStep();  // back at 800x600, each after a resize
+    referenceStep();
+    Pump();
+
+    bool ok = hwnd != nullptr && SameFramePixels(hwnd, reference);
+    bool sameOutline = hwnd != nullptr && SameRegion(hwnd, reference);
+    std::printf("%s frame: window regions %s\n", kFlavour, sameOutline ? "equal (EqualRgn)" : "DIFFER");
+    std::fflush(stdout);
+    if (ok && sameOutline) {
+        const int rounds = sizeof(void*) == 8 ? 41 : 11;
+        auto oursResize = [&] { oursStep(); };
+        auto referenceResize = [&] { referenceStep(); };
+        int oursBefore = ours.paints, referenceBefore = g_referenceFramePaints;
+        Medians m = Interleaved(rounds, 1, oursResize, referenceResize);
+        Report("paint + outline cut of an 800x600 frame with 64x64 rounded, shadowed corners "
+               "(a resize by MoveWindow + UpdateWindow)",
+               m);
+        std::printf("%s frame: paints per resize: ours %.2f, reference %.2f; ours is %.1fx as fast (target: 20x)\n",
+                    kFlavour, double(ours.paints - oursBefore) / rounds,
+                    double(g_referenceFramePaints - referenceBefore) / rounds,
+                    m.ours > 0 ? m.reference / m.ours : 0.0);
+        std::fflush(stdout);
+        oursBefore = ours.paints;
+        referenceBefore = g_referenceFramePaints;
+        m = Interleaved(rounds, 2, [&] { Repaint(hwnd); }, [&] { Repaint(reference); });
+        Report("repaint of an 800x600 frame with 64x64 rounded, shadowed corners (InvalidateRect + UpdateWindow; "
+               "the reference cuts again at each paint)",
+               m);
+        std::printf("%s frame: paints per repaint: ours %.2f, reference %.2f; ours is %.1fx as fast\n", kFlavour,
+                    double(ours.paints - oursBefore) / (2 * rounds),
+                    double(g_referenceFramePaints - referenceBefore) / (2 * rounds),
+                    m.ours > 0 ? m.reference / m.ours : 0.0);
+        // The floors: the same resize and repaint of a window of the same
+        // kind that draws nothing; what is left to gain in ours lies above.
+        HWND empty = CreateWindowExA(0, kEmptyFrameClass, "", WS_POPUP, 480, 424, kFrameW, kFrameH, nullptr,
+                                     nullptr, Instance(), nullptr);
+        ShowWindow(empty, SW_SHOWNOACTIVATE);
+        Resizer emptyStep{empty, 480, 424, 0};
+        ShowWindow(reference, SW_HIDE);
+        Pump();
+        Report("frame resize floor, a window of that size resized by MoveWindow + UpdateWindow that draws nothing",
+               Interleaved(rounds, 2, oursResize, [&] { emptyStep(); }));
+        Report("frame repaint floor, a window of that size repainted by InvalidateRect + UpdateWindow that draws "
+               "nothing",
+               Interleaved(rounds, 2, [&] { Repaint(hwnd); }, [&] { Repaint(empty); }));
+        DestroyWindow(empty);
+        ShowWindow(reference, SW_SHOWNOACTIVATE);
+        Pump();
+        // Still the same after the timed resizes (an even number: back at 800x600).
+        if (oursStep.phase) oursStep();
+        if (referenceStep.phase) referenceStep();
+        Pump();
+        sameOutline = SameRegion(hwnd, reference);
+        ok = SameFramePixels(hwnd, reference);
+        if (!sameOutline) std::printf("%s frame: window regions DIFFER after the timed resizes\n", kFlavour);
+    }
+    if (hwnd) DestroyWindow(hwnd);
+    DestroyWindow(reference);
+    g_frameSkin = nullptr;
+    return ok && sameOutline;
+}
+
+// ---- notify registry ------------------------------------------------------------
+
+// Four threads register and unregister a message of their own 10,000 times
+// each while the window thread keeps sending the frame one message that
+// stays registered and one that never is. Every 100th pair a thread also
+// sends its own message itself, once registered (it must arrive at the
+// notify window) and once unregistered (it must not).
+const int kRegistryThreads = 4, kRegistryPairs = 10000, kProbeEvery = 100;
+const UINT kAlwaysMessage = WM_APP + 1, kNeverMessage = WM_APP + 2, kThreadMessage = WM_APP + 16;
+
+// What the notify window received, per message.
+struct Forwarded {
+    volatile LONG always = 0, never = 0, wrong = 0;
+    volatile LONG thread[kRegistryThreads] = {};
+    HWND expectedSource = nullptr;
+} g_forwarded;
+
+// The notify window: counts the forwarded records and checks each (the
+// window it came from, its size, the record's message, wParam and lParam:
+// the window thread's sends carry a pointer-wide lParam).
+#ifdef _WIN64
+const LPARAM kWideLParam = LPARAM(0x123456789ABCLL);
+#else
+const LPARAM kWideLParam = LPARAM(0x9ABC);
+#endif
+const DWORD kNotifyData = 0xC0DE;
+
+LRESULT CALLBACK NotifyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_COPYDATA) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const COPYDATASTRUCT* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    const FORWARDEDMESSAGE* record = static_cast<const FORWARDEDMESSAGE*>(copy->lpData);
+    if (HWND(wParam) != g_forwarded.expectedSource || copy->cbData != sizeof(FORWARDEDMESSAGE) ||
+        copy->dwData != kNotifyData) {
+        InterlockedIncrement(&g_forwarded.wrong);
+        return 1;
+    }
+    if (record->message == kAlwaysMessage && record->lParam == kWideLParam) {
+        InterlockedIncrement(&g_forwarded.always);
+    } else if (record->message == kNeverMessage) {
+        InterlockedIncrement(&g_forwarded.never);
+    } else if (record->message >= kThreadMessage && record->message < kThreadMessage + kRegistryThreads &&
+               record->wParam == record->message - kThreadMessage) {
+        InterlockedIncrement(&g_forwarded.thread[record->message - kThreadMessage]);
+    } else {
+        InterlockedIncrement(&g_forwarded.wrong);
+    }
+    return 1;  // handled: the frame does nothing more with it
+}
+
+// A registry as the threads see it: ours (a frame's) or the host's own.
+class Registry {
+public:
+    virtual ~Registry() {}
+    virtual int Register(UINT message) = 0;
+    virtual int Unregister(UINT message) = 0;
+    virtual HWND Window() = 0;
+};
+
+class FrameRegistry : public Registry {
+public:
+    explicit FrameRegistry(CFrameWindow* frame) : m_frame(frame) {}
+    int Register(UINT message) override { return m_frame->RegisterNotifyMessage(message); }
+    int Unregister(UINT message) override { return m_frame->UnregisterNotifyMessage(message); }
+    HWND Window() override { return m_frame->GetWindowHandle(); }
+private:
+    CFrameWindow* m_frame;
+};
+
+// The host's own registry: an array that doubles when full, guarded by a
+// critical section; its window forwards a registered message to the notify
+// window in the same record and lets it swallow it by answering 1.
+class HostRegistry : public Registry {
+public:
+    HostRegistry(HWND notify) : m_notify(notify) {
+        InitializeCriticalSection(&m_lock);
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = Instance();
+        wc.lpszClassName = "BENCH HOST REGISTRY CLASS";
+        RegisterClassA(&wc);
+        m_hwnd = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, Instance(), nullptr);
+        SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~HostRegistry() override {
+        DestroyWindow(m_hwnd);
+        delete[] m_messages;
+        DeleteCriticalSection(&m_lock);
+    }
+    int Register(UINT message) override {
+        EnterCriticalSection(&m_lock);
+        if (m_count == m_capacity) {
+            UINT capacity = m_capacity ? 2 * m_capacity : 1;
+            UINT* grown = new UINT[capacity]();
+            for (UINT i = 0; i < m_count; ++i) grown[i] = m_messages[i];
+            delete[] m_messages;
+            m_messages = grown;
+            m_capacity = capacity;
+        }
+        m_messages[m_count++] = message;
+        LeaveCriticalSection(&m_lock);
+        return 1;
+    }
+    int Unregister(UINT message) override {
+        EnterCriticalSection(&m_lock);
+        int found = 0;
+        for (UINT i = 0; i < m_count; ++i)
+            if (m_messages[i] == message) {
+                for (UINT j = i + 1; j < m_count; ++j) m_messages[j - 1] = m_messages[j];
+                m_messages[--m_count] = 0;
+                found = 1;
+                break;
+            }
+        LeaveCriticalSection(&m_lock);
+        return found;
+    }
+    HWND Window() override { return m_hwnd; }
+    void SetData(DWORD data) { m_data = data; }
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        HostRegistry* self = reinterpret_cast<HostRegistry*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self) {
+            EnterCriticalSection(&self->m_lock);
+            bool registered = false;
+            for (UINT i = 0; i < self->m_count && !registered; ++i) registered = self->m_messages[i] == msg;
+            HWND notify = self->m_notify;
+            DWORD data = self->m_data;
+            LeaveCriticalSection(&self->m_lock);
+            if (registered && notify) {
+                FORWARDEDMESSAGE record = {msg, wParam, lParam};
+                COPYDATASTRUCT copy = {data, DWORD(sizeof record), &record};
+                if (SendMessageA(notify, WM_COPYDATA, WPARAM(hwnd), reinterpret_cast<LPARAM>(&copy)) == 1) return 0;
+            }
+        }
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    CRITICAL_SECTION m_lock;
+    UINT* m_messages = nullptr;
+    UINT m_count = 0, m_capacity = 0;
+    HWND m_notify;
+    DWORD m_data = 0;
+    HWND m_hwnd;
+};
+
+struct RegistryWorker {
+    Registry* registry;
+    int index;
+    HANDLE start;
+    int failedCalls = 0, lost = 0, late = 0;
+};
+
+DWORD WINAPI RegistryThread(void* argument) {
+    RegistryWorker& w = *static_cast<RegistryWorker*>(argument);
+    UINT message = kThreadMessage + w.index;
+    HWND target = w.registry->Window();
+    WaitForSingleObject(w.start, INFINITE);
+    for (int i = 0; i < kRegistryPairs; ++i) {
+        bool probe = i % kProbeEvery == 0;
+        if (w.registry->Register(message) != 1) ++w.failedCalls;
+        if (probe) {
+            LONG before = g_forwarded.thread[w.index];
+            SendMessageA(target, message, WPARAM(w.index), LPARAM(i));
+            if (g_forwarded.thread[w.index] != before + 1) ++w.lost;
+        }
+        if (w.registry->Unregister(message) != 1) ++w.failedCalls;
+        if (probe) {
+            LONG before = g_forwarded.thread[w.index];
+            SendMessageA(target, message, WPARAM(w.index), LPARAM(i));
+            if (g_forwarded.thread[w.index] != before) ++w.late;
+        }
+    }
+    return 0;
+}
+
+struct RegistryRun {
+    double ms = 0;
+    long sent = 0;  // sends of the registered message by the window thread
+    bool ok = false;
+};
+
+// One run on one side: the threads start together; the window thread sends
+// its two messages and takes the threads' sends until every thread is done.
+RegistryRun RunRegistry(Registry& registry) {
+    g_forwarded.expectedSource = registry.Window();
+    LONG alwaysBefore = g_forwarded.always, neverBefore = g_forwarded.never, wrongBefore = g_forwarded.wrong;
+    HANDLE start = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    RegistryWorker workers[kRegistryThreads];
+    HANDLE threads[kRegistryThreads];
+    for (int t = 0; t < kRegistryThreads; ++t) {
+        workers[t].registry = &registry;
+        workers[t].index = t;
+        workers[t].start = start;
+        threads[t] = CreateThread(nullptr, 0, RegistryThread, &workers[t], 0, nullptr);
+    }
+    HWND target = registry.Window();
+    long sent = 0;
+    double begin = NowMs();
+    SetEvent(start);
+    while (WaitForMultipleObjects(kRegistryThreads, threads, TRUE, 0) == WAIT_TIMEOUT) {
+        for (int i = 0; i < 16; ++i, ++sent) {
+            SendMessageA(target, kAlwaysMessage, 0, kWideLParam);
+            SendMessageA(target, kNeverMessage, 0, kWideLParam);
+        }
+        Pump();  // also takes the threads' sends
+    }
+    RegistryRun run;
+    run.ms = NowMs() - begin;
+    run.sent = sent;
+    for (HANDLE t : threads) CloseHandle(t);
+    CloseHandle(start);
+    int failedCalls = 0, lost = 0, late = 0;
+    for (const RegistryWorker& w : workers) {
+        failedCalls += w.failedCalls;
+        lost += w.lost;
+        late += w.late;
+    }
+    // Every thread's message is gone from the registry: nothing of it is forwarded.
+    for (int t = 0; t < kRegistryThreads; ++t) {
+        LONG before = g_forwarded.thread[t];
+        SendMessageA(target, kThreadMessage + t, WPARAM(t), 0);
+        if (g_forwarded.thread[t] != before) ++late;
+        if (registry.Unregister(kThreadMessage + t) != 0) ++failedCalls;
+    }
+    long always = g_forwarded.always - alwaysBefore, never = g_forwarded.never - neverBefore;
+    long wrong = g_forwarded.wrong - wrongBefore;
+    run.ok = failedCalls == 0 && lost == 0 && late == 0 && always == sent && never == 0 && wrong == 0;
+    if (!run.ok)
+        std::printf("%s registry: FAILED: %d failed calls, %d registered sends not forwarded, %d forwarded after "
+                    "their unregistration, %ld of %ld sends of the registered message forwarded, %ld of the "
+                    "unregistered one, %ld wrong records\n",
+                    kFlavour, failedCalls, lost, late, always, sent, never, wrong);
+    return run;
+}
+
+bool Qemu32() {
+    return sizeof(void*) == 4 && GetFileAttributesA("Z:\\proc\\sys\\fs\\binfmt_misc\\qemu-i386") != INVALID_FILE_ATTRIBUTES;
+}
+
+bool RegistryFigure(const std::string& path) {
+    if (Qemu32()) {
+        std::printf("%s registry: skipped: worker threads of 32-bit Wine processes crash under qemu here\n", kFlavour);
+        std::fflush(stdout);
+        return true;
+    }
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = NotifyProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = "BENCH NOTIFY CLASS";
+    RegisterClassA(&wc);
+    HWND notify = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, Instance(), nullptr);
+    char* file = const_cast<char*>(path.c_str());
+    CFrameWindow frame(file, kTopLeftMask, kTopLeftImage, kTopEdge, kTopRightMask, kTopRightImage, kRightEdge,
+                       kBottomRightMask, kBottomRightImage, kBottomEdge, kBottomLeftMask, kBottomLeftImage,
+                       kLeftEdge, kTitleBar);
+    frame.Create("", WS_POPUP, 0, 0, 200, 200, Instance(), nullptr, 1, kTransparent, nullptr, nullptr, nullptr,
+                 SW_HIDE);
+    frame.SetNotifyWindow(notify, kNotifyData);
+    frame.RegisterNotifyMessage(kAlwaysMessage);
+    FrameRegistry ours(&frame);
+    HostRegistry reference(notify);
+    reference.SetData(kNotifyData);
+    reference.Register(kAlwaysMessage);
+    Pump();
+
+    const int rounds = 7;
+    std::vector<double> oursMs, referenceMs;
+    long oursSent = 0, referenceSent = 0;
+    bool ok = frame.GetWindowHandle() != nullptr;
+    for (int round = 0; round < rounds && ok; ++round) {
+        RegistryRun a, b;
+        if (round % 2 == 0) {
+            a = RunRegistry(ours);
+            b = RunRegistry(reference);
+        } else {
+            b = RunRegistry(reference);
+            a = RunRegistry(ours);
+        }
+        ok = a.ok && b.ok;
+        oursSent += a.sent;
+        referenceSent += b.sent;
+        oursMs.push_back(a.ms);
+        referenceMs.push_back(b.ms);
+    }
+    if (ok) {
+        Medians m = {Median(oursMs), Median(referenceMs)};
+        const double operations = 2.0 * kRegistryThreads * kRegistryPairs;
+        std::printf("%s registry: no message lost, none forwarded after its unregistration (%d rounds each; the "
+                    "window thread's registered message forwarded %ld times to ours, %ld to the reference)\n",
+                    kFlavour, rounds, oursSent, referenceSent);
+        Report("notify registry, 4 threads x 10000 register/unregister pairs while the window thread forwards", m);
+        std::printf("%s registry throughput: ours %.0f operations/s, reference %.0f operations/s\n", kFlavour,
+                    m.ours > 0 ? operations / (m.ours / 1000) : 0.0,
+                    m.reference > 0 ? operations / (m.reference / 1000) : 0.0);
+        std::fflush(stdout);
+    }
+    if (frame.GetWindowHandle()) DestroyWindow(frame.GetWindowHandle());
+    DestroyWindow(notify);
+    return ok;
+}
 }  // namespace
 
 // Runs every figure, or only those named on the command line
-// (outline, repaint, cycles, slider, strip, edit).
+// (outline, repaint, cycles, slider, strip, edit, frame). A figure whose
+// two sides do not give the same result fails the run (exit code 1).
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) {
         if (argc < 2) return true;
@@ -634,6 +1331,7 @@ int main(int argc, char** argv) {
         return false;
     };
     accounting::Install();
+    bool ok = true;
     std::string path = WriteSkin(Bmp24(IrregularFrame(), kWidth, kHeight));
     if (wanted("outline")) OutlineFigure(path);
     if (wanted("repaint")) RepaintFigure(path);
@@ -641,6 +1339,12 @@ int main(int argc, char** argv) {
     if (wanted("slider")) SliderFigure();
     if (wanted("strip")) StripFigure();
     if (wanted("edit")) EditFigure();
+    if (wanted("frame")) {
+        std::string framePath = WriteSkin(FrameSkin(), "tessaro-bench-frame.tsk");
+        ok = FrameFigure(framePath) && ok;
+        ok = RegistryFigure(framePath) && ok;
+        DeleteFileA(framePath.c_str());
+    }
     DeleteFileA(path.c_str());
-    return 0;
+    return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "Outline.h"
 #include "Resources.h"
 #include "Text.h"
+#include "WindowChain.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -157,7 +158,7 @@ int CBitmapWindow::Create(const char* windowName, DWORD style, int x, int y, int
 
 int CBitmapWindow::OnCreate(HWND hwnd, UINT wParam, LPARAM lParam) {
     if (CUIWindow::OnCreate(hwnd, wParam, lParam) != 1) return 0;
-    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~(LONG_PTR)WS_CAPTION);
+    RemoveCaptionStyle(hwnd);
     return 1;
 }
 
@@ -283,18 +284,4 @@ int CBitmapWindow::OnMouseLeave(UINT wParam, LPARAM lParam) {
 
 LRESULT CBitmapWindow::OnNcHitTest(UINT wParam, LPARAM lParam) { return HTCLIENT; }
 
-int CBitmapWindow::OnMoving(UINT wParam, LPARAM lParam) {
-    const RECT* proposed = (const RECT*)lParam;
-    if (!proposed) return 0;
-    HWND parent = ReportWindowOf(m_hWnd);
-    RECT own;
-    GetWindowRect(m_hWnd, &own);
-    if (!parent) {
-        MoveWindow(m_hWnd, proposed->left, proposed->top, own.right - own.left, own.bottom - own.top, TRUE);
-        return 1;
-    }
-    RECT parentRect;
-    GetWindowRect(parent, &parentRect);
-    OffsetRect(&parentRect, proposed->left - own.left, proposed->top - own.top);
-    return (int)SendMessageA(parent, WM_MOVING, wParam, (LPARAM)&parentRect);
-}
+int CBitmapWindow::OnMoving(UINT wParam, LPARAM lParam) { return MoveWindowChain(m_hWnd, wParam, (const RECT*)lParam); }

@@ -1,14 +1,19 @@
 // Tessaro gallery: the library's controls on a skinned panel, one page at a
 // time (the controls, the indicator views, the sliders, the lists and the
 // text fields), with tabs in the header to switch pages and a status line
-// that shows the last report received.
+// that shows the last report received. The main window is a skinned,
+// resizable frame: the system moves it by its title bar and sizes it by its
+// borders; a caption, the close, minimise and pop-up buttons and a size
+// grip are anchored in its border bands, and the panel lies in its client
+// window. The pop-up button opens a small movable panel owned by the frame.
 //
-//   gallery.exe [skin path] [--page N|name] [--screenshot out.bmp]
+//   gallery.exe [skin path] [--page N|name] [--size WxH] [--popup] [--screenshot out.bmp]
 //
 // Without a skin path the gallery looks for default.tsk next to itself, then
 // for skins/default/default.tsk above it (the build tree). --page picks the
 // page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders", 4 or
-// "lists", 5 or "text".
+// "lists", 5 or "text". --size sets the frame window's size (no smaller than
+// the panel needs); --popup opens the pop-up at the start.
 // With --screenshot it shows the window for a moment, writes what is on
 // screen inside the window to a 24-bit BMP file and exits (0 on success).
 #include "Gallery.h"
@@ -112,8 +117,20 @@ using namespace gallery;
 
 namespace {
 
-// IDs of the frame's own windows; the pages' controls use 20 and above.
+// IDs of the window's own controls; the pages' controls use 20 and above,
+// the pop-up's 900 and above.
 enum { kIdPanel = 10, kIdTitle, kIdNote, kIdStatus, kIdTrack, kIdTabs = 15 };
+enum { kIdClose = 901, kIdMinimise, kIdPopUpButton, kIdCaption, kIdSizeText, kIdGrip };
+enum { kIdPopUpLabel = 910, kIdPopUpTitleBar, kIdPopUpReportMoves, kIdPopUpDone };
+
+// The pop-up's identifier in its move reports, and the value the frame puts
+// in every message it forwards to the client window.
+const int kPopUpId = 77;
+const UINT kNotifyData = 0x7E55;
+
+// Closing and minimising are posted back to the client window: they must not
+// run inside the frame's own message that reported the click.
+const UINT kMsgClose = WM_APP + 1, kMsgMinimise = WM_APP + 2;
 
 const int kPageCount = 5;
 const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists", "text"};
@@ -141,10 +158,63 @@ const UINT kTickMs = 100;
 const UINT kScreenshotDelayMs = 1500;
 const int kStatusX = 24, kStatusY = 326;
 
+// The client window is the frame's well: the panel sits in it with this
+// much room above and at its sides (the frame's bottom edge is as dark as
+// the well, so the panel needs no room below). The smallest frame shows the
+// whole panel.
+const int kWellPad = 10;
+const int kFrameMinW = SKIN_PANEL_W + 2 * kWellPad + 2 * SKIN_FRAME_EDGE;
+const int kFrameMinH = SKIN_PANEL_H + kWellPad + SKIN_FRAME_TOP_BAND + SKIN_FRAME_BOTTOM_H;
+
+// Where the title bar's controls sit, from the frame's top-right corner.
+const int kCloseX = -(10 + SKIN_FRAME_BUTTON_W);
+const int kButtonStep = SKIN_FRAME_BUTTON_W + 6;
+const int kMinimiseX = kCloseX - kButtonStep, kPopUpButtonX = kMinimiseX - kButtonStep;
+const int kSizeTextX = kPopUpButtonX - 10 - SKIN_FRAME_TEXT_W;
+
+// The main window: a skinned frame that never gets smaller than the panel.
+class GalleryFrame : public CFrameWindow {
+public:
+    explicit GalleryFrame(char* skin)
+        : CFrameWindow(skin, SKIN_FRAME_TOPLEFT_MASK, SKIN_FRAME_TOPLEFT, SKIN_FRAME_TOP, SKIN_FRAME_TOPRIGHT_MASK,
+                       SKIN_FRAME_TOPRIGHT, SKIN_FRAME_RIGHT, SKIN_FRAME_BOTTOMRIGHT_MASK, SKIN_FRAME_BOTTOMRIGHT,
+                       SKIN_FRAME_BOTTOM, SKIN_FRAME_BOTTOMLEFT_MASK, SKIN_FRAME_BOTTOMLEFT, SKIN_FRAME_LEFT,
+                       SKIN_FRAME_TITLEBAR) {}
+
+    // The frame keeps its own minimum (its pieces and anchored controls);
+    // on top of it the side being dragged stops where the panel would no
+    // longer fit.
+    virtual int OnSizing(UINT edge, LPARAM rect) {
+        int result = CFrameWindow::OnSizing(edge, rect);
+        RECT* r = (RECT*)rect;
+        if (!r) return result;
+        if (r->right - r->left < kFrameMinW) {
+            if (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT) r->left = r->right - kFrameMinW;
+            else r->right = r->left + kFrameMinW;
+        }
+        if (r->bottom - r->top < kFrameMinH) {
+            if (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT) r->top = r->bottom - kFrameMinH;
+            else r->bottom = r->top + kFrameMinH;
+        }
+        return result;
+    }
+};
+
+// A face in the frame's border that lets the mouse through to the frame:
+// the caption moves the window like the title bar under it, the grip sizes
+// it like the corner under it.
+class FramePart : public CBitmapWindow {
+public:
+    FramePart(char* skin, int image, LOGFONTA font, char* text, DWORD color, UINT format)
+        : CBitmapWindow(skin, image, image, image, font, text, color, format) {}
+    virtual LRESULT OnNcHitTest(UINT, LPARAM) { return HTTRANSPARENT; }
+};
+
 struct Gallery {
     std::string skin;
     HINSTANCE instance;
-    HWND frame;
+    GalleryFrame* frame;
+    HWND host;   // the frame's client window: the well the panel sits in
     int reports;
 
     CBitmapWindow* panel;
@@ -153,6 +223,21 @@ struct Gallery {
     Toggle* tabs[kPageCount];
     CBitmapWindow* status;
     Page* pages[kPageCount];
+
+    // In the frame's border bands.
+    FramePart* caption;
+    FramePart* sizeText;
+    FramePart* grip;
+    CBitmapButton* closeButton;
+    CBitmapButton* minimiseButton;
+    CBitmapButton* popUpButton;
+
+    // The pop-up and what it holds.
+    CPopUpWindow* popUp;
+    CBitmapWindow* popUpLabel;
+    Toggle* hideTitleBar;
+    Toggle* reportMoves;
+    CBitmapButton* popUpDone;
 };
 
 Gallery g;
@@ -161,6 +246,8 @@ void ShowStatus(const std::string& text) {
     if (!g.status) return;
     g.status->SetBitmapName(Chars(Indent(Font(12, FW_NORMAL), text.c_str(), 30)));
 }
+
+HWND FrameWindow() { return g.frame ? g.frame->GetWindowHandle() : NULL; }
 
 // Shows one page and marks its tab; the other pages and tabs step back. A
 // text colour takes effect at the next paint, and a tab that a click has
@@ -183,10 +270,67 @@ std::string OnTab(int index) {
     return std::string("page tab ") + kPageTitles[index] + (g.tabs[index]->IsSelected() ? "  (selected)" : "");
 }
 
+// ---------------------------------------------------------------- pop-up --
+bool PopUpShown() { return g.popUp && g.popUp->GetWindowHandle() && IsWindowVisible(g.popUp->GetWindowHandle()); }
+
+// Opens the pop-up over the middle of the page, or closes it.
+void ShowPopUp(bool shown) {
+    HWND popUp = g.popUp ? g.popUp->GetWindowHandle() : NULL;
+    if (!popUp) return;
+    if (shown && !PopUpShown()) {
+        RECT frame;
+        GetWindowRect(FrameWindow(), &frame);
+        int x = frame.left + (frame.right - frame.left - SKIN_POPUP_W) / 2;
+        int y = frame.top + SKIN_FRAME_TOP_BAND + kWellPad + SKIN_PAGE_Y + (SKIN_PAGE_H - SKIN_POPUP_H) / 2;
+        SetWindowPos(popUp, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(popUp, SW_SHOWNOACTIVATE);
+    } else if (!shown) {
+        ShowWindow(popUp, SW_HIDE);
+    }
+}
+
+// The pop-up's "Hide title bar" check box: the frame hides its title bar
+// (and the controls anchored in the top band with it) and the client window
+// grows into the freed band.
+void SetTitleBarHidden(bool hidden) { g.frame->HideBorder(hidden ? HB_TITLEBAR : 0); }
+
+// The pop-up's "Report moves" check box: the frame forwards the pop-up's
+// move reports to the client window only while WM_MOVING is registered.
+void SetReportMoves(bool report) {
+    if (report) g.frame->RegisterNotifyMessage(WM_MOVING);
+    else while (g.frame->UnregisterNotifyMessage(WM_MOVING)) {}
+}
+
+// A report of a control in the frame's bands or in the pop-up (the frame
+// forwards them all); empty when it is none of them.
+std::string OnFrameCommand(int id) {
+    switch (id) {
+    case kIdClose:
+        PostMessageA(g.host, kMsgClose, 0, 0);
+        return "close button";
+    case kIdMinimise:
+        PostMessageA(g.host, kMsgMinimise, 0, 0);
+        return "minimise button";
+    case kIdPopUpButton:
+        ShowPopUp(!PopUpShown());
+        return PopUpShown() ? "pop-up button  (opened)" : "pop-up button  (closed)";
+    case kIdPopUpTitleBar:
+        SetTitleBarHidden(g.hideTitleBar->IsSelected());
+        return g.hideTitleBar->IsSelected() ? "pop-up: title bar hidden" : "pop-up: title bar shown";
+    case kIdPopUpReportMoves:
+        SetReportMoves(g.reportMoves->IsSelected());
+        return g.reportMoves->IsSelected() ? "pop-up: moves reported" : "pop-up: moves not reported";
+    case kIdPopUpDone:
+        ShowPopUp(false);
+        return "pop-up: Done  (closed)";
+    }
+    return std::string();
+}
+
 void OnReport(WPARAM wParam, LPARAM lParam) {
     int id = LOWORD(wParam);
-    std::string what;
-    if (id >= kIdTabs && id < kIdTabs + kPageCount) what = OnTab(id - kIdTabs);
+    std::string what = OnFrameCommand(id);
+    if (what.empty() && id >= kIdTabs && id < kIdTabs + kPageCount) what = OnTab(id - kIdTabs);
     for (int i = 0; i < kPageCount && what.empty(); ++i)
         if (g.pages[i]) g.pages[i]->OnCommand(id, lParam, &what);
     if (what.empty()) what = "control";
@@ -256,11 +400,12 @@ bool BuildPages(HWND panel) {
     return true;
 }
 
+// The panel, in the client window, carries the pages, their tabs and the
+// status line.
 bool BuildControls(int startPage) {
-    // The panel fills the frame and carries everything else.
     g.panel = new CBitmapWindow(Chars(g.skin), SKIN_PANEL, SKIN_PANEL, SKIN_PANEL, Font(12, FW_NORMAL), (char*)"",
                                 0, kLeftLine);
-    if (!g.panel->Create("", WS_CHILD | WS_CLIPCHILDREN, 0, 0, -1, -1, g.instance, g.frame, kIdPanel,
+    if (!g.panel->Create("", WS_CHILD | WS_CLIPCHILDREN, kWellPad, kWellPad, -1, -1, g.instance, g.host, kIdPanel,
                          SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
         return false;
     HWND panel = g.panel->GetWindowHandle();
@@ -278,9 +423,75 @@ bool BuildControls(int startPage) {
     return true;
 }
 
+CBitmapButton* NewTitleButton(int normal, int disabled, int over, int pushed) {
+    return new CBitmapButton(Chars(g.skin), SKIN_FRAME_BUTTON_REGION, normal, disabled, over, pushed,
+                             Font(12, FW_NORMAL), (char*)"", 0, kCentred);
+}
+
+// Creates a control on the frame and anchors it in a border band.
+bool Anchor(CBitmapWindow* w, int id, FIDUCIAL_POINT point, int x, int y) {
+    return Make(w, FrameWindow(), id, 0, 0) && g.frame->AddChildWindow(w, point, x, y);
+}
+
+// The frame's own controls: the caption at the left of the title bar, the
+// buttons and the size read-out at its right, the grip in the bottom-right
+// corner. Each keeps its place from its corner as the frame is sized.
+bool BuildFrameControls() {
+    char* skin = Chars(g.skin);
+    LOGFONTA captionFont = Font(12, FW_BOLD);
+    g.caption = new FramePart(skin, SKIN_FRAME_CAPTION, captionFont, Chars(Indent(captionFont, "Tessaro Gallery", 26)),
+                              SKIN_COLOR_TEXT, kLeftLine);
+    g.sizeText = new FramePart(skin, SKIN_FRAME_TEXT, Font(11, FW_NORMAL), (char*)"", SKIN_COLOR_TEXT_MUTED,
+                               DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    g.grip = new FramePart(skin, SKIN_FRAME_GRIP, Font(11, FW_NORMAL), (char*)"", 0, kLeftLine);
+    g.closeButton = NewTitleButton(SKIN_FRAME_CLOSE_NORMAL, SKIN_FRAME_CLOSE_DISABLED, SKIN_FRAME_CLOSE_OVER,
+                                   SKIN_FRAME_CLOSE_PUSHED);
+    g.minimiseButton = NewTitleButton(SKIN_FRAME_MINIMISE_NORMAL, SKIN_FRAME_MINIMISE_DISABLED,
+                                      SKIN_FRAME_MINIMISE_OVER, SKIN_FRAME_MINIMISE_PUSHED);
+    g.popUpButton = NewTitleButton(SKIN_FRAME_POPUP_NORMAL, SKIN_FRAME_POPUP_DISABLED, SKIN_FRAME_POPUP_OVER,
+                                   SKIN_FRAME_POPUP_PUSHED);
+    return Anchor(g.caption, kIdCaption, FP_TOPLEFT, 10, SKIN_FRAME_CAPTION_Y) &&
+           Anchor(g.sizeText, kIdSizeText, FP_TOPRIGHT, kSizeTextX, SKIN_FRAME_CAPTION_Y) &&
+           Anchor(g.popUpButton, kIdPopUpButton, FP_TOPRIGHT, kPopUpButtonX, SKIN_FRAME_BUTTON_Y) &&
+           Anchor(g.minimiseButton, kIdMinimise, FP_TOPRIGHT, kMinimiseX, SKIN_FRAME_BUTTON_Y) &&
+           Anchor(g.closeButton, kIdClose, FP_TOPRIGHT, kCloseX, SKIN_FRAME_BUTTON_Y) &&
+           Anchor(g.grip, kIdGrip, FP_BOTTOMRIGHT, -12, -SKIN_FRAME_GRIP_SIZE);
+}
+
+// The pop-up: a movable panel owned by the frame (it stays above it and
+// reports its moves to it), hidden until asked for.
+bool BuildPopUp() {
+    char* skin = Chars(g.skin);
+    g.popUp = new CPopUpWindow(skin, SKIN_POPUP_REGION, SKIN_POPUP, SKIN_POPUP_DISABLED, kPopUpId);
+    if (!g.popUp->Create("", WS_POPUP | WS_CLIPCHILDREN, 0, 0, -1, -1, g.instance, FrameWindow(), 0, SKIN_COLOR_KEY,
+                         NULL, NULL, NULL, SW_HIDE))
+        return false;
+    HWND popUp = g.popUp->GetWindowHandle();
+    LOGFONTA labelFont = Font(11, FW_BOLD), rowFont = Font(13, FW_NORMAL);
+    g.popUpLabel = new CBitmapWindow(skin, SKIN_SECTION_LABEL, SKIN_SECTION_LABEL, SKIN_SECTION_LABEL, labelFont,
+                                     Chars(Indent(labelFont, "QUICK SETTINGS", 11)), SKIN_COLOR_TEXT_MUTED, kLeftLine);
+    g.hideTitleBar = new Toggle(skin, SKIN_CHECK_REGION, SKIN_CHECK_NORMAL, SKIN_CHECK_DISABLED, SKIN_CHECK_SELECTED,
+                                SKIN_CHECK_PUSHED, rowFont, Chars(Indent(rowFont, "Hide title bar", 31)),
+                                SKIN_COLOR_TEXT, kLeftLine);
+    g.reportMoves = new Toggle(skin, SKIN_CHECK_REGION, SKIN_CHECK_NORMAL, SKIN_CHECK_DISABLED, SKIN_CHECK_SELECTED,
+                               SKIN_CHECK_PUSHED, rowFont, Chars(Indent(rowFont, "Report moves", 31)),
+                               SKIN_COLOR_TEXT, kLeftLine);
+    g.popUpDone = new CBitmapButton(skin, SKIN_SMALL_BUTTON_REGION, SKIN_SMALL_BUTTON_NORMAL,
+                                    SKIN_SMALL_BUTTON_DISABLED, SKIN_SMALL_BUTTON_OVER, SKIN_SMALL_BUTTON_PUSHED,
+                                    Font(12, FW_BOLD), (char*)"Done", SKIN_COLOR_TEXT, kCentred);
+    if (!Make(g.popUpLabel, popUp, kIdPopUpLabel, 16, 22) || !Make(g.hideTitleBar, popUp, kIdPopUpTitleBar, 16, 52) ||
+        !Make(g.reportMoves, popUp, kIdPopUpReportMoves, 16, 84) ||
+        !Make(g.popUpDone, popUp, kIdPopUpDone, SKIN_POPUP_W - 16 - SKIN_SMALL_BUTTON_W,
+              SKIN_POPUP_H - 16 - SKIN_SMALL_BUTTON_H))
+        return false;
+    g.reportMoves->Select();
+    return true;
+}
+
 void DestroyControls() {
-    // The pages first, then the frame's own windows (children before their
-    // parent), then the objects.
+    // The pages first, then the panel's own windows (children before their
+    // parent), then the objects. The frame's controls and the pop-up go
+    // with the frame.
     for (int i = 0; i < kPageCount; ++i) {
         delete g.pages[i];
         g.pages[i] = NULL;
@@ -290,6 +501,17 @@ void DestroyControls() {
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
     g.status = NULL;   // reports still queued find no status line
+    g.panel = NULL;
+}
+
+// Deletes the objects of the frame, its controls and the pop-up once their
+// windows are gone.
+void DeleteFrameObjects() {
+    CUIWindow* all[] = {g.popUpDone, g.reportMoves, g.hideTitleBar, g.popUpLabel, g.popUp, g.caption, g.sizeText,
+                        g.grip, g.closeButton, g.minimiseButton, g.popUpButton, g.frame};
+    for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
+    g.frame = NULL;
+    g.popUp = NULL;
 }
 
 // -------------------------------------------------------------- screenshot --
@@ -334,34 +556,103 @@ bool WriteBmp(const char* path, HDC source, int x, int y, int width, int height)
     return ok;
 }
 
-// Copies what the screen shows inside the frame: the panel and every control
-// as drawn by the controls themselves.
+// Copies what the screen shows inside the frame's window rectangle: the
+// frame, the panel and every control as drawn by the controls themselves,
+// and the pop-up where it lies over the frame.
 bool Screenshot(const char* path) {
     RECT r;
-    GetWindowRect(g.frame, &r);
+    GetWindowRect(FrameWindow(), &r);
     HDC screen = GetDC(NULL);
     bool ok = WriteBmp(path, screen, r.left, r.top, r.right - r.left, r.bottom - r.top);
     ReleaseDC(NULL, screen);
     return ok;
 }
 
-// ------------------------------------------------------------------ frame --
+// ---------------------------------------------------------- client window --
 std::string g_screenshotPath;
 int g_exitCode = 0;
 
-LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// The panel keeps its size: the well centres it across and keeps it below
+// the title bar, and the frame's size shows in the title bar.
+void OnClientSize(int width, int height) {
+    if (g.panel && g.panel->GetWindowHandle()) {
+        int x = width > SKIN_PANEL_W ? (width - SKIN_PANEL_W) / 2 : 0;
+        int room = height - kWellPad - SKIN_PANEL_H;
+        int y = kWellPad + (room > 0 ? room / 2 : 0);
+        SetWindowPos(g.panel->GetWindowHandle(), NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame;
+    if (g.sizeText && g.sizeText->GetWindowHandle() && GetWindowRect(FrameWindow(), &frame)) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%ld x %ld", (long)(frame.right - frame.left), (long)(frame.bottom - frame.top));
+        g.sizeText->SetBitmapName(text);
+    }
+}
+
+// A message the frame forwarded (it registered them for the client window):
+// answering 1 keeps it from the frame, 0 lets the frame handle it too.
+LRESULT OnForwarded(const FORWARDEDMESSAGE& m) {
+    switch (m.message) {
+    case WM_COMMAND:   // from the frame's controls and, through the frame, the pop-up's
+        OnReport(m.wParam, m.lParam);
+        return 1;
+    case WM_MOVING:
+        if (m.wParam == (WPARAM)kPopUpId && m.lParam) {
+            const RECT* was = (const RECT*)m.lParam;
+            char text[120];
+            std::snprintf(text, sizeof text, "WM_MOVING   pop-up %d moved from (%ld, %ld)", kPopUpId, (long)was->left,
+                          (long)was->top);
+            Report(text);
+            return 1;
+        }
+        return 0;   // the frame's own moves
+    case WM_KEYDOWN:
+        if (m.wParam == VK_ESCAPE) {
+            PostMessageA(g.host, kMsgClose, 0, 0);
+            return 1;
+        }
+        return 0;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK ClientProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_COMMAND:
+    case WM_COMMAND:   // the pages' controls report through the panel
         OnReport(wParam, lParam);
         return 0;
+    case WM_COPYDATA: {
+        const COPYDATASTRUCT* data = (const COPYDATASTRUCT*)lParam;
+        if (!data || data->dwData != kNotifyData || data->cbData != sizeof(FORWARDEDMESSAGE) || !data->lpData)
+            return 0;
+        return OnForwarded(*(const FORWARDEDMESSAGE*)data->lpData);
+    }
     case WM_MOVING: {
-        // Dragging the panel (or any passive window on it) moves the frame.
-        const RECT* r = (const RECT*)lParam;
-        if (r) SetWindowPos(hwnd, NULL, r->left, r->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Dragging the panel (or any passive window on it) proposes a new
+        // place for this window: the frame moves by as much.
+        const RECT* proposed = (const RECT*)lParam;
+        RECT own, frame;
+        if (proposed && GetWindowRect(hwnd, &own) && GetWindowRect(FrameWindow(), &frame))
+            SetWindowPos(FrameWindow(), NULL, frame.left + proposed->left - own.left,
+                         frame.top + proposed->top - own.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return TRUE;
     }
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    case WM_SIZE:
+        OnClientSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        HBRUSH well = CreateSolidBrush(SKIN_COLOR_FRAME_WELL);
+        FillRect((HDC)wParam, &r, well);
+        DeleteObject(well);
+        return 1;
+    }
+    case kMsgClose:
+        DestroyWindow(FrameWindow());
+        return 0;
+    case kMsgMinimise:
+        ShowWindow(FrameWindow(), SW_MINIMIZE);
         return 0;
     case WM_TIMER:
         if (wParam == kSecondTimer) {
@@ -374,11 +665,8 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             KillTimer(hwnd, kScreenshotTimer);
             g_exitCode = Screenshot(g_screenshotPath.c_str()) ? 0 : 3;
             if (g_exitCode) std::fprintf(stderr, "gallery: cannot write %s\n", g_screenshotPath.c_str());
-            DestroyWindow(hwnd);
+            PostMessageA(hwnd, kMsgClose, 0, 0);
         }
-        return 0;
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd, kSecondTimer);
@@ -386,8 +674,6 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         DestroyControls();
         PostQuitMessage(g_exitCode);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;   // the panel covers everything
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -416,7 +702,8 @@ std::string FindSkin() {
 }
 
 const char kUsage[] =
-    "usage: gallery.exe [skin path] [--page 1|2|3|4|5|controls|indicators|sliders|lists|text] [--screenshot out.bmp]\n";
+    "usage: gallery.exe [skin path] [--page 1|2|3|4|5|controls|indicators|sliders|lists|text] [--size WxH]\n"
+    "                   [--popup] [--screenshot out.bmp]\n";
 
 // A page by number (from 1) or by name; -1 when there is no such page.
 int PageIndex(const char* text) {
@@ -431,18 +718,66 @@ int PageIndex(const char* text) {
 struct Arguments {
     std::string skinPath;
     int startPage;
+    int width, height;   // of the frame window
+    bool popUp;
 };
+
+// "WxH", each at least the smallest frame that shows the whole panel.
+bool ParseSize(const char* text, int* width, int* height) {
+    char rest;
+    if (std::sscanf(text, "%dx%d%c", width, height, &rest) != 2) return false;
+    if (*width < kFrameMinW) *width = kFrameMinW;
+    if (*height < kFrameMinH) *height = kFrameMinH;
+    return *width <= 4096 && *height <= 4096;
+}
 
 bool ParseArguments(int argc, char** argv, Arguments* args) {
     args->startPage = 0;
+    args->width = kFrameMinW;
+    args->height = kFrameMinH;
+    args->popUp = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) g_screenshotPath = argv[++i];
         else if (std::strcmp(argv[i], "--page") == 0 && i + 1 < argc) {
             args->startPage = PageIndex(argv[++i]);
             if (args->startPage < 0) return false;
-        } else if (argv[i][0] != '-') args->skinPath = argv[i];
+        } else if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
+            if (!ParseSize(argv[++i], &args->width, &args->height)) return false;
+        } else if (std::strcmp(argv[i], "--popup") == 0) args->popUp = true;
+        else if (argv[i][0] != '-') args->skinPath = argv[i];
         else return false;
     }
+    return true;
+}
+
+// The frame, centred on the screen, with its controls, and the client window
+// in it that holds the panel. The frame forwards the reports of its
+// controls and of the pop-up, its key presses and the pop-up's moves to the
+// client window.
+bool BuildFrame(const Arguments& args) {
+    g.frame = new GalleryFrame(Chars(g.skin));
+    int x = (GetSystemMetrics(SM_CXSCREEN) - args.width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - args.height) / 2;
+    if (!g.frame->Create("Tessaro Gallery", WS_POPUP | WS_CLIPCHILDREN, x, y, args.width, args.height, g.instance,
+                         NULL, 0, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_HIDE))
+        return false;
+    RECT inner;
+    if (!g.frame->GetClientRect(&inner)) return false;
+    g.host = CreateWindowExA(0, "TessaroGalleryClient", "", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, inner.left,
+                             inner.top, inner.right - inner.left, inner.bottom - inner.top, FrameWindow(), NULL,
+                             g.instance, NULL);
+    if (!g.host || !BuildControls(args.startPage) || !BuildFrameControls() || !BuildPopUp()) return false;
+    if (!g.frame->SetClientWindow(g.host)) return false;
+
+    // The client window has its size already: show the frame's now.
+    RECT client;
+    GetClientRect(g.host, &client);
+    OnClientSize(client.right, client.bottom);
+
+    g.frame->SetNotifyWindow(g.host, kNotifyData);
+    g.frame->RegisterNotifyMessage(WM_COMMAND);
+    g.frame->RegisterNotifyMessage(WM_KEYDOWN);
+    SetReportMoves(true);
     return true;
 }
 
@@ -464,36 +799,26 @@ int main(int argc, char** argv) {
     WNDCLASSEXA wc;
     std::memset(&wc, 0, sizeof wc);
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = FrameProc;
+    wc.lpfnWndProc = ClientProc;
     wc.hInstance = g.instance;
     wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)GetStockObject(BLACK_BRUSH);
-    wc.lpszClassName = "TessaroGalleryFrame";
+    wc.lpszClassName = "TessaroGalleryClient";
     if (!RegisterClassExA(&wc)) return 1;
 
-    // A frame without caption or border, exactly the panel's size, centred.
-    int x = (GetSystemMetrics(SM_CXSCREEN) - SKIN_PANEL_W) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - SKIN_PANEL_H) / 2;
-    g.frame = CreateWindowExA(WS_EX_APPWINDOW, wc.lpszClassName, "Tessaro Gallery",
-                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, x, y, SKIN_PANEL_W,
-                              SKIN_PANEL_H, NULL, NULL, g.instance, NULL);
-    if (!g.frame) return 1;
-    if (!BuildControls(args.startPage)) {
-        std::fprintf(stderr, "gallery: the panel could not be created from %s\n", g.skin.c_str());
-        DestroyWindow(g.frame);
+    if (!BuildFrame(args)) {
+        std::fprintf(stderr, "gallery: the window could not be created from %s\n", g.skin.c_str());
+        if (FrameWindow()) DestroyWindow(FrameWindow());
+        DeleteFrameObjects();
         return 1;
     }
-    // The frame takes the panel's rounded outline.
-    HRGN outline = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(g.panel->GetWindowHandle(), outline) != ERROR) SetWindowRgn(g.frame, outline, FALSE);
-    else DeleteObject(outline);
 
-    ShowWindow(g.frame, SW_SHOW);
-    UpdateWindow(g.frame);
-    SetForegroundWindow(g.frame);
-    SetTimer(g.frame, kSecondTimer, 1000, NULL);
-    SetTimer(g.frame, kTickTimer, kTickMs, NULL);
-    if (!g_screenshotPath.empty()) SetTimer(g.frame, kScreenshotTimer, kScreenshotDelayMs, NULL);
+    ShowWindow(FrameWindow(), SW_SHOW);
+    UpdateWindow(FrameWindow());
+    SetForegroundWindow(FrameWindow());
+    if (args.popUp) ShowPopUp(true);
+    SetTimer(g.host, kSecondTimer, 1000, NULL);
+    SetTimer(g.host, kTickTimer, kTickMs, NULL);
+    if (!g_screenshotPath.empty()) SetTimer(g.host, kScreenshotTimer, kScreenshotDelayMs, NULL);
 
     MSG msg;
     int result;
@@ -501,5 +826,6 @@ int main(int argc, char** argv) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    DeleteFrameObjects();
     return result < 0 ? 1 : (int)msg.wParam;
 }

@@ -205,10 +205,7 @@ int CFrameWindow::GetClientRect(RECT* rect) {
     int indices[kFramePieceCount];
     PieceIndices(indices);
     FramePieceSizes sizes;
-    {
-        ReaderOwner reader(m_szBitmapFile);
-        MeasureFramePieces(reader, indices, &sizes);
-    }
+    MeasureFramePieces(m_szBitmapFile, indices, &sizes);
     // A hidden piece takes no room.
     DWORD hidden = m_dwHideBorder;
     int left = (hidden & HB_LEFT) ? 0 : sizes.Width(kLeftEdge);
@@ -271,7 +268,7 @@ int CFrameWindow::OnSize(UINT type, LPARAM size) {
     int result = (int)DefWindowProcA(m_hWnd, WM_SIZE, type, size);
     // The outline follows the size at once: a frame that shrinks is not
     // necessarily repainted.
-    if (m_nSizeState != 1) CutOutline(m_crTransparent, TRUE);
+    if (m_nSizeState != 1) SetWindowRgn(m_crTransparent);
     for (UINT i = 0; i < m_nChildCount; ++i) MoveChildWindow(i);
     RECT inner;
     if (m_hClientWnd) {
@@ -289,6 +286,10 @@ int CFrameWindow::MinimumFromChildren(bool horizontal, int* lowSide, int* highSi
     if (!m_ppChildItems || !m_nChildCount) return 1;
     RECT frame;
     if (!GetWindowRect(m_hWnd, &frame)) return 0;
+    // Children anchored at the middle of a side are measured from their
+    // anchor: measured from the frame's edge, their extent would grow with
+    // the frame, and so would the minimum size, without end.
+    POINT centre = {frame.left + (frame.right - frame.left) / 2, frame.top + (frame.bottom - frame.top) / 2};
     int lo = 0, hi = 0;
     for (UINT i = 0; i < m_nChildCount; ++i) {
         const CHILDWINDOWITEM* item = m_ppChildItems[i];
@@ -299,16 +300,16 @@ int CFrameWindow::MinimumFromChildren(bool horizontal, int* lowSide, int* highSi
             if (point == FP_TOPLEFT || point == FP_BOTTOMLEFT || point == FP_LEFT)
                 *lowSide = Larger(*lowSide, (int)(child.right - frame.left));
             else if (point == FP_TOP || point == FP_BOTTOM) {
-                lo = Smaller(lo, (int)(child.left - frame.left));
-                hi = Larger(hi, (int)(child.right - frame.left));
+                lo = Smaller(lo, (int)(child.left - centre.x));
+                hi = Larger(hi, (int)(child.right - centre.x));
             } else if (point == FP_TOPRIGHT || point == FP_RIGHT || point == FP_BOTTOMRIGHT)
                 *highSide = Larger(*highSide, (int)(frame.right - child.left));
         } else {
             if (point == FP_TOPLEFT || point == FP_TOP || point == FP_TOPRIGHT)
                 *lowSide = Larger(*lowSide, (int)(child.bottom - frame.top));
             else if (point == FP_RIGHT || point == FP_LEFT) {
-                lo = Smaller(lo, (int)(child.top - frame.top));
-                hi = Larger(hi, (int)(child.bottom - frame.top));
+                lo = Smaller(lo, (int)(child.top - centre.y));
+                hi = Larger(hi, (int)(child.bottom - centre.y));
             } else if (point == FP_BOTTOMRIGHT || point == FP_BOTTOM || point == FP_BOTTOMLEFT)
                 *highSide = Larger(*highSide, (int)(frame.bottom - child.top));
         }
@@ -324,10 +325,7 @@ int CFrameWindow::AddChildWindow(CBitmapWindow* child, FIDUCIAL_POINT point, int
     int indices[kFramePieceCount];
     PieceIndices(indices);
     FramePieceSizes sizes;
-    {
-        ReaderOwner reader(m_szBitmapFile);
-        MeasureFramePieces(reader, indices, &sizes);
-    }
+    MeasureFramePieces(m_szBitmapFile, indices, &sizes);
     int top = sizes.Height(kTopEdge) + sizes.Height(kTitleBar);
     if (!FitsAnchorBand(point, x, y, cw, ch, top, sizes.Height(kBottomEdge), sizes.Width(kLeftEdge),
                         sizes.Width(kRightEdge)))
@@ -340,6 +338,8 @@ int CFrameWindow::AddChildWindow(CBitmapWindow* child, FIDUCIAL_POINT point, int
         return 0;
     }
     MoveChildWindow(m_nChildCount - 1);
+    // The child may raise the minimum size.
+    SetWindowRgn(m_crTransparent);
     return 1;
 }
 

@@ -22,6 +22,8 @@ struct FramePieceSizes {
 // Measures the pieces of `indices` with a reader that is already open (or
 // failed to open: every piece is then absent).
 void MeasureFramePieces(const ReaderOwner& reader, const int* indices, FramePieceSizes* sizes);
+// The same, opening the skin file for it.
+void MeasureFramePieces(const char* path, const int* indices, FramePieceSizes* sizes);
 
 inline int Larger(int a, int b) { return a > b ? a : b; }
 inline int Smaller(int a, int b) { return a < b ? a : b; }

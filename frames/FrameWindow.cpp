@@ -10,10 +10,16 @@
 #include "Outline.h"
 #include "Resources.h"
 #include "Text.h"
+#include "WindowChain.h"
 #include <stdlib.h>
 #include <string.h>
 
 static const char kFrameWindowClass[] = "FRAME WINDOW CLASS";
+
+void MeasureFramePieces(const char* path, const int* indices, FramePieceSizes* sizes) {
+    ReaderOwner reader(path);
+    MeasureFramePieces(reader, indices, sizes);
+}
 
 void MeasureFramePieces(const ReaderOwner& reader, const int* indices, FramePieceSizes* sizes) {
     memset(sizes, 0, sizeof *sizes);
@@ -170,12 +176,7 @@ void CFrameWindow::InitFrameWindow(const char* className, const char* bitmapFile
     m_dwHideBorder = 0;
     m_hClientWnd = 0;
     m_crTransparent = 0;
-    int* fields[kFramePieceCount] = {&m_nTopLeftMaskID,     &m_nTopLeftID,     &m_nTopEdgeID,
-                                     &m_nTopRightMaskID,    &m_nTopRightID,    &m_nRightEdgeID,
-                                     &m_nBottomRightMaskID, &m_nBottomRightID, &m_nBottomEdgeID,
-                                     &m_nBottomLeftMaskID,  &m_nBottomLeftID,  &m_nLeftEdgeID,
-                                     &m_nTitleBarID};
-    for (int i = 0; i < kFramePieceCount; ++i) *fields[i] = indices[i];
+    SetPieceIndices(indices);
     m_nSizeState = 0;
 }
 
@@ -199,12 +200,7 @@ void CFrameWindow::CopyFrameWindowFrom(const CFrameWindow& other) {
     memcpy(m_szBitmapFile, other.m_szBitmapFile, sizeof m_szBitmapFile);
     int indices[kFramePieceCount];
     const_cast<CFrameWindow&>(other).PieceIndices(indices);
-    int* fields[kFramePieceCount] = {&m_nTopLeftMaskID,     &m_nTopLeftID,     &m_nTopEdgeID,
-                                     &m_nTopRightMaskID,    &m_nTopRightID,    &m_nRightEdgeID,
-                                     &m_nBottomRightMaskID, &m_nBottomRightID, &m_nBottomEdgeID,
-                                     &m_nBottomLeftMaskID,  &m_nBottomLeftID,  &m_nLeftEdgeID,
-                                     &m_nTitleBarID};
-    for (int i = 0; i < kFramePieceCount; ++i) *fields[i] = indices[i];
+    SetPieceIndices(indices);
     m_dwHideBorder = other.m_dwHideBorder;
     m_crTransparent = other.m_crTransparent;
     m_nSizeState = other.m_nSizeState;
@@ -220,6 +216,15 @@ void CFrameWindow::CopyFrameWindowFrom(const CFrameWindow& other) {
 CFrameWindow::~CFrameWindow() {
     DeleteListPool();
     NOTIFY_REGISTRY_OF(*this).Destroy();
+}
+
+void CFrameWindow::SetPieceIndices(const int* indices) {
+    int* fields[kFramePieceCount] = {&m_nTopLeftMaskID,     &m_nTopLeftID,     &m_nTopEdgeID,
+                                     &m_nTopRightMaskID,    &m_nTopRightID,    &m_nRightEdgeID,
+                                     &m_nBottomRightMaskID, &m_nBottomRightID, &m_nBottomEdgeID,
+                                     &m_nBottomLeftMaskID,  &m_nBottomLeftID,  &m_nLeftEdgeID,
+                                     &m_nTitleBarID};
+    for (int i = 0; i < kFramePieceCount; ++i) *fields[i] = indices[i];
 }
 
 void CFrameWindow::PieceIndices(int* indices) {
@@ -257,7 +262,7 @@ int CFrameWindow::Create(const char* windowName, DWORD style, int x, int y, int 
 int CFrameWindow::OnCreate(HWND hwnd, UINT wParam, LPARAM lParam) {
     if (CUIWindow::OnCreate(hwnd, wParam, lParam) != 1) return 0;
     // The frame draws its own border over the whole window.
-    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~(LONG_PTR)WS_CAPTION);
+    RemoveCaptionStyle(hwnd);
     return 1;
 }
 
@@ -266,9 +271,9 @@ int CFrameWindow::OnPaint() {
     HDC dc = BeginPaint(m_hWnd, &ps);
     int result = 0;
     if (m_nSizeState != 1) {
-        // Keeps the minimum size and the outline; no redraw is asked for, as
-        // this paint is drawing the window already.
-        CutOutline(m_crTransparent, FALSE);
+        // The outline and the minimum size are kept where they can change
+        // (creation, WM_SIZE, HideBorder, a new child), not here: cutting
+        // again at every paint would cost a region per paint for nothing.
         int indices[kFramePieceCount];
         PieceIndices(indices);
         ReaderOwner reader(m_szBitmapFile);
@@ -312,10 +317,7 @@ int CFrameWindow::GetMinimumWidth(int* width) {
     int indices[kFramePieceCount];
     PieceIndices(indices);
     FramePieceSizes sizes;
-    {
-        ReaderOwner reader(m_szBitmapFile);
-        MeasureFramePieces(reader, indices, &sizes);
-    }
+    MeasureFramePieces(m_szBitmapFile, indices, &sizes);
     int left = Larger(sizes.Width(kTopLeftMask), sizes.Width(kBottomLeftMask));
     int right = Larger(sizes.Width(kTopRightMask), sizes.Width(kBottomRightMask));
     int middle = 0;
@@ -330,10 +332,7 @@ int CFrameWindow::GetMinimumHeight(int* height) {
     int indices[kFramePieceCount];
     PieceIndices(indices);
     FramePieceSizes sizes;
-    {
-        ReaderOwner reader(m_szBitmapFile);
-        MeasureFramePieces(reader, indices, &sizes);
-    }
+    MeasureFramePieces(m_szBitmapFile, indices, &sizes);
     int top = Larger(Larger(sizes.Height(kTopEdge), sizes.Height(kTopLeftMask)), sizes.Height(kTopRightMask)) +
               sizes.Height(kTitleBar);
     int bottom = Larger(Larger(sizes.Height(kBottomEdge), sizes.Height(kBottomRightMask)), sizes.Height(kBottomLeftMask));
@@ -343,9 +342,7 @@ int CFrameWindow::GetMinimumHeight(int* height) {
     return 1;
 }
 
-int CFrameWindow::SetWindowRgn(DWORD crTransparent) { return CutOutline(crTransparent, TRUE); }
-
-int CFrameWindow::CutOutline(DWORD crTransparent, BOOL redraw) {
+int CFrameWindow::SetWindowRgn(DWORD crTransparent) {
     m_crTransparent = crTransparent;
     RECT rect;
     if (!m_hWnd || !GetWindowRect(m_hWnd, &rect)) return 0;
@@ -376,7 +373,7 @@ int CFrameWindow::CutOutline(DWORD crTransparent, BOOL redraw) {
                            corner.bottom ? -1 : 1, crTransparent))
             return 0;
     }
-    if (!::SetWindowRgn(m_hWnd, region.Get(), redraw)) return 0;
+    if (!::SetWindowRgn(m_hWnd, region.Get(), TRUE)) return 0;
     region.Release();  // the window owns it now
     return 1;
 }

@@ -111,7 +111,9 @@ public:
     virtual LRESULT OnNcHitTest(UINT wParam, LPARAM lParam);
 
     /* The inner rectangle in window coordinates (the area inside the edges
-     * and below the title bar); 0 for a null rect or without a window. */
+     * and below the title bar); 0 for a null rect or without a window.
+     * Inside a class derived from CFrameWindow this name (and SetWindowRgn)
+     * hides the system function: write ::GetClientRect for that one. */
     virtual int GetClientRect(RECT* rect);
     /* WM_SIZING: keeps the minimum size and the client window's proportions. */
     virtual int OnSizing(UINT edge, LPARAM rect);
@@ -139,7 +141,8 @@ public:
 protected:
     virtual LRESULT WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    /* Enlarges the window to the minimum size and cuts the outline. */
+    /* Enlarges the window to the minimum size and cuts the outline; done at
+     * creation, at every WM_SIZE, by HideBorder and by AddChildWindow. */
     int SetWindowRgn(DWORD crTransparent);
     int GetMinimumWidth(int* width);
     int GetMinimumHeight(int* height);
@@ -192,7 +195,7 @@ private:
     void InitFrameWindow(const char* className, const char* bitmapFile, const int* indices);
     void CopyFrameWindowFrom(const CFrameWindow& other);
     void PieceIndices(int* indices);
-    int CutOutline(DWORD crTransparent, BOOL redraw);
+    void SetPieceIndices(const int* indices);
     int IsAnchoredChild(HWND hwnd);
     int MinimumFromChildren(bool horizontal, int* lowSide, int* highSide, int* middle);
 };
@@ -239,5 +242,6 @@ protected:
 private:
     void InitPopUpWindow(int popupID);
 };
+
 
 #endif

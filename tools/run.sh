@@ -6,9 +6,11 @@
 #                                     gallery.png (controls page),
 #                                     gallery-indicators.png,
 #                                     gallery-sliders.png,
-#                                     gallery-lists.png and
-#                                     gallery-text.png at the repository
-#                                     root
+#                                     gallery-lists.png,
+#                                     gallery-text.png and
+#                                     gallery-popup.png (the pop-up open
+#                                     over the controls page) at the
+#                                     repository root
 #   bash tools/run.sh --interactive   opens the gallery on $DISPLAY for a person
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -56,17 +58,20 @@ fi
 # Screenshot mode: a private display and wineserver, stopped on exit. One
 # picture per gallery page: gallery.png (the controls),
 # gallery-indicators.png, gallery-sliders.png, gallery-lists.png and
-# gallery-text.png.
+# gallery-text.png; and gallery-popup.png, the controls page with the
+# pop-up open.
 source tools/wine-env.sh "$build"
 # Wine sees the Linux file system as drive Z:.
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
 pictures=()
-for page in controls indicators sliders lists text; do
+for page in controls indicators sliders lists text popup; do
   picture="$root/gallery.png"
   [ "$page" = controls ] || picture="$root/gallery-$page.png"
   shot="$build/gallery-$page-screenshot.bmp"
   rm -f "$shot"
-  timeout 180 wine "$gallery" "$(to_windows "$root/$skin")" --page "$page" --screenshot "$(to_windows "$shot")"
+  options=(--page "$page")
+  [ "$page" = popup ] && options=(--page controls --popup)
+  timeout 180 wine "$gallery" "$(to_windows "$root/$skin")" "${options[@]}" --screenshot "$(to_windows "$shot")"
   if [ ! -s "$shot" ]; then
     echo "run: the gallery wrote no screenshot of its $page page" >&2
     exit 1

@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 236
+#define SKIN_IMAGE_COUNT 268
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -242,6 +242,38 @@
 #define SKIN_EDIT_L_DISABLED        234   /* 254x20 */
 #define SKIN_EDIT_SEARCH            235   /* 172x17 */
 #define SKIN_EDIT_SEARCH_DISABLED   236   /* 172x17 */
+#define SKIN_FRAME_TOPLEFT_MASK     237   /* 16x34 */
+#define SKIN_FRAME_TOPLEFT          238   /* 16x34 */
+#define SKIN_FRAME_TOP              239   /* 16x6 */
+#define SKIN_FRAME_TOPRIGHT_MASK    240   /* 16x34 */
+#define SKIN_FRAME_TOPRIGHT         241   /* 16x34 */
+#define SKIN_FRAME_RIGHT            242   /* 6x16 */
+#define SKIN_FRAME_BOTTOMRIGHT_MASK 243   /* 16x16 */
+#define SKIN_FRAME_BOTTOMRIGHT      244   /* 16x16 */
+#define SKIN_FRAME_BOTTOM           245   /* 16x16 */
+#define SKIN_FRAME_BOTTOMLEFT_MASK  246   /* 16x16 */
+#define SKIN_FRAME_BOTTOMLEFT       247   /* 16x16 */
+#define SKIN_FRAME_LEFT             248   /* 6x16 */
+#define SKIN_FRAME_TITLEBAR         249   /* 16x28 */
+#define SKIN_FRAME_CAPTION          250   /* 220x24 */
+#define SKIN_FRAME_TEXT             251   /* 96x24 */
+#define SKIN_FRAME_BUTTON_REGION    252   /* 20x20 */
+#define SKIN_FRAME_CLOSE_NORMAL     253   /* 20x20 */
+#define SKIN_FRAME_CLOSE_DISABLED   254   /* 20x20 */
+#define SKIN_FRAME_CLOSE_OVER       255   /* 20x20 */
+#define SKIN_FRAME_CLOSE_PUSHED     256   /* 20x20 */
+#define SKIN_FRAME_MINIMISE_NORMAL  257   /* 20x20 */
+#define SKIN_FRAME_MINIMISE_DISABLED 258   /* 20x20 */
+#define SKIN_FRAME_MINIMISE_OVER    259   /* 20x20 */
+#define SKIN_FRAME_MINIMISE_PUSHED  260   /* 20x20 */
+#define SKIN_FRAME_POPUP_NORMAL     261   /* 20x20 */
+#define SKIN_FRAME_POPUP_DISABLED   262   /* 20x20 */
+#define SKIN_FRAME_POPUP_OVER       263   /* 20x20 */
+#define SKIN_FRAME_POPUP_PUSHED     264   /* 20x20 */
+#define SKIN_FRAME_GRIP             265   /* 8x8 */
+#define SKIN_POPUP_REGION           266   /* 296x184 */
+#define SKIN_POPUP                  267   /* 296x184 */
+#define SKIN_POPUP_DISABLED         268   /* 296x184 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -383,6 +415,29 @@
 #define SKIN_EDIT_SEARCH_W 172
 #define SKIN_EDIT_SEARCH_H 17
 
+/* Frames: the thirteen pieces are numbered in the order CFrameWindow takes
+ * them (SKIN_FRAME_TOPLEFT_MASK .. SKIN_FRAME_TITLEBAR). Edges and title
+ * bar set the bands: the top band is SKIN_FRAME_TOP_BAND (top edge and
+ * title bar), the sides SKIN_FRAME_EDGE, the bottom SKIN_FRAME_BOTTOM_H.
+ * Title bar controls sit at these heights from the frame's top; the grip
+ * at (W - 12, H - SKIN_FRAME_GRIP_SIZE). Inside the edges the frame shows the
+ * well colour SKIN_COLOR_FRAME_WELL. */
+#define SKIN_FRAME_EDGE 6
+#define SKIN_FRAME_TITLE_H 28
+#define SKIN_FRAME_TOP_BAND 34
+#define SKIN_FRAME_BOTTOM_H 16
+#define SKIN_FRAME_CORNER_W 16
+#define SKIN_FRAME_BUTTON_W 20
+#define SKIN_FRAME_BUTTON_H 20
+#define SKIN_FRAME_BUTTON_Y 10
+#define SKIN_FRAME_CAPTION_W 220
+#define SKIN_FRAME_CAPTION_H 24
+#define SKIN_FRAME_CAPTION_Y 8
+#define SKIN_FRAME_TEXT_W 96
+#define SKIN_FRAME_GRIP_SIZE 8
+#define SKIN_POPUP_W 296
+#define SKIN_POPUP_H 184
+
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */
 #define SKIN_COLOR_BODY       0x2B201Au   /* flat panel body */
@@ -390,6 +445,7 @@
 #define SKIN_COLOR_TEXT_MUTED 0xA8958Bu   /* labels, status line */
 #define SKIN_COLOR_ON_ACCENT  0xFFFFFFu   /* text on accent faces */
 #define SKIN_COLOR_ACCENT     0xFF7C4Fu
+#define SKIN_COLOR_FRAME_WELL 0x140E0Bu   /* inside a frame's edges */
 #define SKIN_COLOR_PLAY       0x86D459u   /* badge texts */
 #define SKIN_COLOR_PAUSE      0x5BBCF8u
 #define SKIN_COLOR_STOP       0x866FF7u

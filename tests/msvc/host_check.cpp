@@ -147,6 +147,10 @@ static const ClassCase kClasses[] = {
     {"CBitmapEditBox", []() -> CUIWindow* {
          return new CBitmapEditBox(skinPath, 1, 1, 1, SkinFont(), RGB(0, 0, 0), DT_LEFT | DT_SINGLELINE);
      }, true},
+    {"CFrameWindow", []() -> CUIWindow* {
+         return new CFrameWindow(skinPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
+     }, false},
+    {"CPopUpWindow", []() -> CUIWindow* { return new CPopUpWindow(skinPath, 1, 1, 1, 9); }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -204,6 +208,10 @@ static const char kSetTab[] = "?SetTab@CTab@@QEAAXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QEAAHPEAUtagRECT@@0@Z";
 static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QEAAHH@Z";
 static const char kGetEditBoxText[] = "?GetEditBoxText@CBitmapEditBox@@QEAAKPEADH@Z";
+static const char kAddChildWindow[] =
+    "?AddChildWindow@CFrameWindow@@QEAAHPEAVCBitmapWindow@@W4tagFIDUCIAL_POINT@@HH@Z";
+static const char kResizingClient[] = "?ResizingClient@CFrameWindow@@QEAAHPEAUHWND__@@_J@Z";
+static const char kGetChildWindow[] = "?GetChildWindow@CPopUpWindow@@QEAAHPEAPEAUHWND__@@H@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -216,6 +224,9 @@ static const char kSetTab[] = "?SetTab@CTab@@QAEXHK@Z";
 static const char kNotifyMoving[] = "?NotifyMoving@CBitmapSliderBar@@QAEHPAUtagRECT@@0@Z";
 static const char kSetWindowPosion[] = "?SetWindowPosion@CDispalyMultiBitmapWindow@@QAEHH@Z";
 static const char kGetEditBoxText[] = "?GetEditBoxText@CBitmapEditBox@@QAEKPADH@Z";
+static const char kAddChildWindow[] = "?AddChildWindow@CFrameWindow@@QAEHPAVCBitmapWindow@@W4tagFIDUCIAL_POINT@@HH@Z";
+static const char kResizingClient[] = "?ResizingClient@CFrameWindow@@QAEHPAUHWND__@@J@Z";
+static const char kGetChildWindow[] = "?GetChildWindow@CPopUpWindow@@QAEHPAPAUHWND__@@H@Z";
 #endif
 
 static void CheckExports() {
@@ -231,6 +242,9 @@ static void CheckExports() {
     CHECK(Exports(kNotifyMoving), "exports CBitmapSliderBar::NotifyMoving(RECT*, RECT*)");
     CHECK(Exports(kSetWindowPosion), "exports CDispalyMultiBitmapWindow::SetWindowPosion, spelt as hosts link it");
     CHECK(Exports(kGetEditBoxText), "exports CBitmapEditBox::GetEditBoxText(char*, int)");
+    CHECK(Exports(kAddChildWindow), "exports CFrameWindow::AddChildWindow with its FIDUCIAL_POINT enum");
+    CHECK(Exports(kResizingClient), "exports CFrameWindow::ResizingClient with a pointer-wide message argument");
+    CHECK(Exports(kGetChildWindow), "exports CPopUpWindow::GetChildWindow(HWND*, int)");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -628,6 +642,332 @@ static void CheckLists(HWND host) {
 }
 
 // ---------------------------------------------------------------------------
+// Frames and pop-ups: the thirteen-index frame and the movable pop-up, with
+// their notify registries. Fields are read through derived classes, which
+// also checks that they sit where the library put them (a CRITICAL_SECTION
+// and pointer-wide fields among them).
+
+struct FrameFields : CFrameWindow {
+    static int Index(CFrameWindow* f, int which) {
+        int CFrameWindow::*const fields[13] = {
+            &FrameFields::m_nTopLeftMaskID,    &FrameFields::m_nTopLeftID,     &FrameFields::m_nTopEdgeID,
+            &FrameFields::m_nTopRightMaskID,   &FrameFields::m_nTopRightID,    &FrameFields::m_nRightEdgeID,
+            &FrameFields::m_nBottomRightMaskID, &FrameFields::m_nBottomRightID, &FrameFields::m_nBottomEdgeID,
+            &FrameFields::m_nBottomLeftMaskID, &FrameFields::m_nBottomLeftID,  &FrameFields::m_nLeftEdgeID,
+            &FrameFields::m_nTitleBarID};
+        return f->*fields[which];
+    }
+    static const char* File(CFrameWindow* f) {
+        char(CFrameWindow::*field)[260] = &FrameFields::m_szBitmapFile;
+        return f->*field;
+    }
+    static UINT ChildCount(CFrameWindow* f) {
+        UINT CFrameWindow::*field = &FrameFields::m_nChildCount;
+        return f->*field;
+    }
+    static UINT NotifyCount(CFrameWindow* f) {
+        UINT CFrameWindow::*field = &FrameFields::m_nNotifyCount;
+        return f->*field;
+    }
+    static HWND NotifyWindow(CFrameWindow* f) {
+        HWND CFrameWindow::*field = &FrameFields::m_hNotifyWnd;
+        return f->*field;
+    }
+    static COLORREF Transparent(CFrameWindow* f) {
+        COLORREF CFrameWindow::*field = &FrameFields::m_crTransparent;
+        return f->*field;
+    }
+    static int SizeState(CFrameWindow* f) {
+        int CFrameWindow::*field = &FrameFields::m_nSizeState;
+        return f->*field;
+    }
+};
+
+struct PopUpFields : CPopUpWindow {
+    static int PopupId(CPopUpWindow* p) {
+        int CPopUpWindow::*field = &PopUpFields::m_nPopupID;
+        return p->*field;
+    }
+    static UINT NotifyCount(CPopUpWindow* p) {
+        UINT CPopUpWindow::*field = &PopUpFields::m_nNotifyCount;
+        return p->*field;
+    }
+    static DWORD NotifyData(CPopUpWindow* p) {
+        DWORD CPopUpWindow::*field = &PopUpFields::m_dwNotifyData;
+        return p->*field;
+    }
+};
+
+// The notify window and owner of the checks below: keeps the last forwarded
+// record and the last WM_MOVING report, and answers WM_COPYDATA as told.
+struct NotifyLog {
+    int copies;
+    HWND source;
+    ULONG_PTR data;
+    DWORD size;
+    FORWARDEDMESSAGE record;
+    LRESULT answer;
+    int movings;
+    WPARAM movingId;
+    RECT movingRect;
+};
+static NotifyLog notifyLog;
+
+static LRESULT CALLBACK NotifyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COPYDATA) {
+        const COPYDATASTRUCT* copy = (const COPYDATASTRUCT*)lParam;
+        ++notifyLog.copies;
+        notifyLog.source = (HWND)wParam;
+        notifyLog.data = copy->dwData;
+        notifyLog.size = copy->cbData;
+        if (copy->cbData == sizeof(FORWARDEDMESSAGE)) memcpy(&notifyLog.record, copy->lpData, sizeof notifyLog.record);
+        return notifyLog.answer;
+    }
+    if (msg == WM_MOVING) {
+        ++notifyLog.movings;
+        notifyLog.movingId = wParam;
+        notifyLog.movingRect = *(const RECT*)lParam;
+        return 1;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void ClearNotifyLog(LRESULT answer) {
+    memset(&notifyLog, 0, sizeof notifyLog);
+    notifyLog.answer = answer;
+}
+
+// A host frame: its overrides of the frame's own virtual functions (the
+// three it appends to the table among them) must be what the library calls.
+class HostFrame : public CFrameWindow {
+public:
+    HostFrame() : CFrameWindow(skinPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1), sizes(0), sizings(0), downs(0) {}
+    int OnSize(UINT type, LPARAM size) {
+        ++sizes;
+        return CFrameWindow::OnSize(type, size);
+    }
+    int OnSizing(UINT edge, LPARAM rect) {
+        ++sizings;
+        return CFrameWindow::OnSizing(edge, rect);
+    }
+    int OnLButtonDown(UINT wParam, LPARAM lParam) {
+        ++downs;
+        return 1;
+    }
+    int sizes, sizings, downs;
+};
+
+// A pointer-wide lParam in the 64-bit flavour: a forwarded record carries it whole.
+#ifdef _WIN64
+static const LPARAM kWideLParam = (LPARAM)0x123456789ABCLL;
+#else
+static const LPARAM kWideLParam = 0x9ABC;
+#endif
+
+static void CheckFrames(HWND host, HWND notify) {
+    char what[200];
+    CFrameWindow numbered(skinPath, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113);
+    bool inOrder = true;
+    for (int i = 0; i < 13; ++i) inOrder = inOrder && FrameFields::Index(&numbered, i) == 101 + i;
+    CHECK(inOrder && strcmp(FrameFields::File(&numbered), skinPath) == 0 && numbered.GetType() == 2 &&
+              FrameFields::ChildCount(&numbered) == 0 && FrameFields::NotifyCount(&numbered) == 0 &&
+              FrameFields::NotifyWindow(&numbered) == 0 && FrameFields::SizeState(&numbered) == 0,
+          "CFrameWindow: the thirteen indices and the path sit in their fields, the rest empty, type 2");
+    CFrameWindow plain;
+    CHECK(plain.GetType() == 2 && FrameFields::Index(&plain, 12) == 0 && FrameFields::File(&plain)[0] == 0,
+          "CFrameWindow(): type 2, no path, no indices");
+    char longPath[300];
+    memset(longPath, 'a', sizeof longPath - 1);
+    longPath[sizeof longPath - 1] = 0;
+    CFrameWindow refused(longPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
+    CHECK(FrameFields::File(&refused)[0] == 0, "CFrameWindow: a path that does not fit 260 bytes is refused");
+
+    CFrameWindow copy(numbered);
+    copy.RegisterNotifyMessage(WM_APP);
+    CHECK(FrameFields::Index(&copy, 12) == 113 && copy.GetWindowHandle() == 0 &&
+              FrameFields::NotifyCount(&copy) == 1 && FrameFields::NotifyCount(&numbered) == 0,
+          "CFrameWindow: a copy has the indices, no window and a registry of its own");
+    plain = numbered;
+    CHECK(FrameFields::Index(&plain, 0) == 101 && strcmp(FrameFields::File(&plain), skinPath) == 0,
+          "CFrameWindow: assignment copies the indices and the path");
+
+    // The class-name constructor, created as a top-level frame smaller than
+    // its minimum size (32 x 36 with this skin's 16 x 12 pieces).
+    CFrameWindow* named = new CFrameWindow((char*)"TESSARO MSVC FRAME", skinPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
+                                           1, 1, 1);
+    CUIWindow* base = named;
+    int created = base->Create("frame", WS_POPUP, 300, 300, 20, 20, instance, 0, 0, kTransparent, 0, 0, 0,
+                               SW_SHOWNOACTIVATE);
+    HWND hwnd = named->GetWindowHandle();
+    char className[64] = "";
+    if (hwnd) GetClassNameA(hwnd, className, sizeof className);
+    RECT r = {0, 0, 0, 0};
+    if (hwnd) GetWindowRect(hwnd, &r);
+    sprintf(what, "CFrameWindow: Create through the base pointer makes a %s window of 32 x 36 at (300, 300) "
+                  "(got %ldx%ld at (%ld, %ld))",
+            className, r.right - r.left, r.bottom - r.top, r.left, r.top);
+    CHECK(created == 1 && hwnd && CUIWindow::GetThis(hwnd) == named && strcmp(className, "TESSARO MSVC FRAME") == 0 &&
+              r.left == 300 && r.top == 300 && r.right - r.left == 32 && r.bottom - r.top == 36 &&
+              FrameFields::Transparent(named) == kTransparent,
+          what);
+    if (hwnd) DestroyWindow(hwnd);
+    CHECK(hwnd && !IsWindow(hwnd) && named->GetWindowHandle() == 0, "CFrameWindow: DestroyWindow ends the frame");
+    delete base;  // the virtual destructor
+
+    // The host's own frame, 200 x 150.
+    HostFrame* frame = new HostFrame;
+    frame->Create("frame", WS_POPUP, 300, 300, 200, 150, instance, 0, 0, kTransparent, 0, 0, 0, SW_SHOWNOACTIVATE);
+    hwnd = frame->GetWindowHandle();
+    PumpMessages();
+    RECT inner = {0, 0, 0, 0};
+    CHECK(frame->GetClientRect(&inner) == 1 && inner.left == 16 && inner.top == 24 && inner.right == 184 &&
+              inner.bottom == 138 && frame->GetClientRect(0) == 0,
+          "CFrameWindow: GetClientRect (an appended virtual) gives the inner rectangle");
+    CHECK(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(400, 318)) == HTCAPTION &&
+              SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(400, 380)) == HTCLIENT &&
+              SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(305, 305)) == HTTOPLEFT &&
+              SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(300, 300)) == HTERROR,
+          "CFrameWindow: WM_NCHITTEST: title bar, inner area, a drawn and a cut corner pixel");
+    int sizesBefore = frame->sizes;
+    MoveWindow(hwnd, 300, 300, 220, 150, TRUE);
+    // 60 x 50 proposed: an inner area of 28 x 14, whose proportions it keeps.
+    RECT proposed = {300, 300, 360, 350};
+    LRESULT sizing = SendMessageA(hwnd, WM_SIZING, WMSZ_BOTTOMRIGHT, (LPARAM)&proposed);
+    sprintf(what, "CFrameWindow: WM_SIZE and WM_SIZING reach the host's overrides (proposal kept: %ldx%ld)",
+            proposed.right - proposed.left, proposed.bottom - proposed.top);
+    CHECK(frame->sizes > sizesBefore && frame->sizings == 1 && sizing == 1 && proposed.left == 300 &&
+              proposed.top == 300 && proposed.right == 360 && proposed.bottom == 350,
+          what);
+
+    // Anchored children: the top band is 24 high (top edge and title bar),
+    // the left band 16 wide; the children are 16 x 12.
+    CBitmapWindow* child = new CBitmapWindow(skinPath, 1, 1, 1, SkinFont(), kText, RGB(0, 0, 0), kFormat);
+    CBitmapWindow* below = new CBitmapWindow(skinPath, 1, 1, 1, SkinFont(), kText, RGB(0, 0, 0), kFormat);
+    child->Create("", WS_CHILD | WS_VISIBLE, 0, 0, -1, -1, instance, host, 61, kTransparent, 0, 0, 0, SW_SHOW);
+    below->Create("", WS_CHILD | WS_VISIBLE, 0, 0, -1, -1, instance, host, 62, kTransparent, 0, 0, 0, SW_SHOW);
+    CHECK(frame->AddChildWindow(child, FP_TOPRIGHT, 5, 2) == 0 &&
+              frame->AddChildWindow(child, (FIDUCIAL_POINT)8, -20, 2) == 0 && FrameFields::ChildCount(frame) == 0,
+          "CFrameWindow: AddChildWindow refuses a child outside its band and an anchor past FP_LEFT");
+    int addedTopRight = frame->AddChildWindow(child, FP_TOPRIGHT, -20, 2);
+    int addedLeft = frame->AddChildWindow(below, FP_LEFT, 0, -6);
+    MoveWindow(hwnd, 300, 300, 260, 160, TRUE);
+    PumpMessages();
+    RECT childRect = {0, 0, 0, 0}, belowRect = {0, 0, 0, 0};
+    GetWindowRect(child->GetWindowHandle(), &childRect);
+    GetWindowRect(below->GetWindowHandle(), &belowRect);
+    sprintf(what, "CFrameWindow: children at FP_TOPRIGHT and FP_LEFT follow a resize to 260 x 160 "
+                  "(at (%ld, %ld) and (%ld, %ld))",
+            childRect.left - 300, childRect.top - 300, belowRect.left - 300, belowRect.top - 300);
+    CHECK(addedTopRight == 1 && addedLeft == 1 && FrameFields::ChildCount(frame) == 2 &&
+              GetParent(child->GetWindowHandle()) == hwnd && childRect.left == 300 + 240 && childRect.top == 302 &&
+              belowRect.left == 300 && belowRect.top == 300 + 80 - 6,
+          what);
+
+    // One registered message forwarded to the notify window, then swallowed
+    // or handled as the notify window answers.
+    frame->SetNotifyWindow(notify, 42);
+    CHECK(frame->RegisterNotifyMessage(WM_APP + 3) == 1 && frame->RegisterNotifyMessage(WM_LBUTTONDOWN) == 1 &&
+              FrameFields::NotifyCount(frame) == 2 && FrameFields::NotifyWindow(frame) == notify,
+          "CFrameWindow: SetNotifyWindow and RegisterNotifyMessage fill the registry");
+    ClearNotifyLog(1);
+    LRESULT result = SendMessageA(hwnd, WM_APP + 3, 0x5678, kWideLParam);
+    sprintf(what, "CFrameWindow: a registered message reaches the notify window whole in a %d-byte record",
+            (int)sizeof(FORWARDEDMESSAGE));
+    CHECK(notifyLog.copies == 1 && notifyLog.source == hwnd && notifyLog.data == 42 &&
+              notifyLog.size == sizeof(FORWARDEDMESSAGE) && notifyLog.record.message == WM_APP + 3 &&
+              notifyLog.record.wParam == 0x5678 && notifyLog.record.lParam == kWideLParam && result == 0,
+          what);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 80));
+    int swallowed = frame->downs;
+    notifyLog.answer = 0;
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 80));
+    CHECK(swallowed == 0 && frame->downs == 1 && notifyLog.copies == 3,
+          "CFrameWindow: the notify window's answer 1 swallows a click, 0 lets the host's handler have it");
+    ClearNotifyLog(1);
+    CHECK(frame->UnregisterNotifyMessage(WM_APP + 3) == 1 && frame->UnregisterNotifyMessage(WM_APP + 3) == 0,
+          "CFrameWindow: UnregisterNotifyMessage removes the entry once");
+    SendMessageA(hwnd, WM_APP + 3, 0, 0);
+    CHECK(notifyLog.copies == 0, "CFrameWindow: an unregistered message is not forwarded");
+
+    DestroyWindow(hwnd);
+    CHECK(!IsWindow(hwnd) && frame->GetWindowHandle() == 0 && FrameFields::ChildCount(frame) == 0 &&
+              child->GetWindowHandle() == 0 && below->GetWindowHandle() == 0,
+          "CFrameWindow: destroying the frame drops the child records and ends the children's windows");
+    delete frame;
+    delete child;  // the objects stay the host's to delete
+    delete below;
+}
+
+static void CheckPopUps(HWND notify) {
+    char what[200];
+    CPopUpWindow bare(0);
+    CPopUpWindow numbered(skinPath, 1, 1, 1, 9);
+    CHECK(bare.GetPopWinMove() == 1 && PopUpFields::PopupId(&bare) == 0 && PopUpFields::PopupId(&numbered) == 9 &&
+              numbered.GetType() == 3 && PopUpFields::NotifyCount(&numbered) == 0,
+          "CPopUpWindow: movable from construction, its ID in place, type 3");
+    numbered.SetPopWinMove(7);
+    CPopUpWindow copy(numbered);
+    copy.SetNotifyWindow(notify, 5);
+    copy.RegisterNotifyMessage(WM_APP);
+    CHECK(numbered.GetPopWinMove() == 7 && copy.GetPopWinMove() == 7 && PopUpFields::PopupId(&copy) == 9 &&
+              copy.GetWindowHandle() == 0 && PopUpFields::NotifyCount(&copy) == 1 &&
+              PopUpFields::NotifyCount(&numbered) == 0 && PopUpFields::NotifyData(&copy) == 5,
+          "CPopUpWindow: SetPopWinMove(7) reads back 7; a copy has a registry of its own");
+
+    CPopUpWindow* popup = new CPopUpWindow((char*)"TESSARO MSVC POPUP", skinPath, 1, 1, 1, 9);
+    CBitmapWindow* base = popup;
+    int created = base->Create("", WS_CHILD | WS_VISIBLE, 10, 10, -1, -1, instance, notify, 71, kTransparent, 0,
+                               0, 0, SW_SHOW);
+    HWND hwnd = popup->GetWindowHandle();
+    char className[64] = "";
+    if (hwnd) GetClassNameA(hwnd, className, sizeof className);
+    CHECK(created == 1 && hwnd && strcmp(className, "TESSARO MSVC POPUP") == 0 && CUIWindow::GetThis(hwnd) == popup,
+          "CPopUpWindow: Create through the base pointer makes a window of the class named");
+    CHECK(SendMessageA(hwnd, WM_NCHITTEST, 0, 0) == HTCAPTION, "CPopUpWindow: a movable pop-up is a caption");
+    ClearNotifyLog(1);
+    RECT place = {0, 0, 0, 0}, proposed = {1, 2, 3, 4};
+    GetWindowRect(hwnd, &place);
+    SendMessageA(hwnd, WM_MOVING, 0, (LPARAM)&proposed);
+    CHECK(notifyLog.movings == 1 && notifyLog.movingId == 9 && EqualRect(&notifyLog.movingRect, &place) &&
+              proposed.left == 1 && proposed.bottom == 4,
+          "CPopUpWindow: WM_MOVING reports its ID and current rectangle to the owner");
+    popup->SetPopWinMove(0);
+    ClearNotifyLog(1);
+    SendMessageA(hwnd, WM_MOVING, 0, (LPARAM)&proposed);
+    CHECK(SendMessageA(hwnd, WM_NCHITTEST, 0, 0) == HTCLIENT && notifyLog.movings == 0,
+          "CPopUpWindow: a fixed pop-up is client area and reports no move");
+
+    // A control two levels down, found by its ID.
+    CBitmapWindow* inner = new CBitmapWindow(skinPath, 1, 1, 1, SkinFont(), kText, RGB(0, 0, 0), kFormat);
+    inner->Create("", WS_CHILD | WS_VISIBLE, 0, 0, -1, -1, instance, hwnd, 72, kTransparent, 0, 0, 0, SW_SHOW);
+    HWND deep = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 4, 4, inner->GetWindowHandle(),
+                                (HMENU)(INT_PTR)73, instance, 0);
+    HWND found = (HWND)(INT_PTR)1, missing = (HWND)(INT_PTR)1;
+    CHECK(popup->GetChildWindow(&found, 73) == 1 && found == deep && popup->GetChildWindow(&missing, 99) == 0 &&
+              missing == 0,
+          "CPopUpWindow: GetChildWindow finds a control two levels down, and nothing for an unknown ID");
+
+    popup->SetNotifyWindow(notify, 43);
+    popup->RegisterNotifyMessage(WM_APP + 4);
+    ClearNotifyLog(1);
+    SendMessageA(hwnd, WM_APP + 4, 0x77, kWideLParam);
+    sprintf(what, "CPopUpWindow: a registered message reaches the notify window whole in a %d-byte record",
+            (int)sizeof(FORWARDEDMESSAGE));
+    CHECK(notifyLog.copies == 1 && notifyLog.source == hwnd && notifyLog.data == 43 &&
+              notifyLog.size == sizeof(FORWARDEDMESSAGE) && notifyLog.record.message == WM_APP + 4 &&
+              notifyLog.record.wParam == 0x77 && notifyLog.record.lParam == kWideLParam,
+          what);
+    CHECK(popup->UnregisterNotifyMessage(WM_APP + 4) == 1 && PopUpFields::NotifyCount(popup) == 0,
+          "CPopUpWindow: UnregisterNotifyMessage empties the registry");
+
+    DestroyWindow(hwnd);
+    CHECK(!IsWindow(hwnd) && !IsWindow(deep) && popup->GetWindowHandle() == 0,
+          "CPopUpWindow: DestroyWindow ends the pop-up and what it holds");
+    delete inner;
+    delete base;  // the virtual destructor
+}
+
+// ---------------------------------------------------------------------------
 
 // A fault ends the program at once with its code and address, instead of a
 // debugger waiting for someone.
@@ -664,6 +1004,14 @@ int main(int, char**) {
     CheckSubclass(host);
     CheckSliders(host);
     CheckLists(host);
+    wc.lpfnWndProc = NotifyProc;
+    wc.lpszClassName = "TessaroMsvcNotify";
+    RegisterClassA(&wc);
+    HWND notify = CreateWindowExA(0, "TessaroMsvcNotify", "notify", WS_POPUP, 0, 300, 200, 100, 0, 0, instance, 0);
+    CHECK(notify != 0, "creates the notify window of the frame and pop-up checks");
+    CheckFrames(host, notify);
+    CheckPopUps(notify);
+    DestroyWindow(notify);
     for (int i = 0; i < kClassCount; ++i) CheckClass(kClasses[i], host);
     CHECK(PixorelIdle(), "no Pixorel reader or bitmap is open at the end");
 

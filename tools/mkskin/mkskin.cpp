@@ -1477,6 +1477,270 @@ void AppendTextImages(std::vector<Image>& t) {
     }
 }
 
+// ================================================================= frames ==
+// The main window's frame, cut into the thirteen pieces a skinned frame is
+// drawn from, the small controls that sit in its border bands, and a pop-up
+// panel. The pieces are cut from one frame drawn whole (kFrameVW x kFrameVH),
+// so corners, edges and title bar meet without a seam: the edges and the
+// title bar are uniform along their side, so any stretch of them tiles.
+//
+// The top band is a top edge of kFrameEdge px and a title bar of
+// kFrameTitleH px, one gradient slab; the sides are kFrameEdge px; the bottom
+// edge is kFrameBottom px, thick enough to hold a size grip (a child control
+// in the bottom band needs its height plus its distance from the bottom to
+// fit in the band). Inside the edges lies the well, in the desk colour, which
+// the client window continues.
+const int kFrameEdge = 6, kFrameTitleH = 28, kFrameBand = kFrameEdge + kFrameTitleH, kFrameBottom = 16;
+const int kFrameCornerW = 16, kFrameTile = 16;
+const float kFrameRadius = 9;
+const int kFrameVW = 200, kFrameVH = 140;
+const uint32_t kFrameBehind = 0x05070A;   // what the outline's soft edge is blended against
+const uint32_t kFrameTitleTop = 0x2B3448, kFrameTitleBottom = 0x1C2232, kFrameTitleShade = 0x07090D;
+const uint32_t kFrameRimTop = 0x56627F, kFrameRim = 0x353E52, kFrameRimBottom = 0x262D3B;
+// Controls of the title bar: where they sit in the frame, their sizes.
+const int kFrameButtonD = 20, kFrameButtonY = kFrameEdge + (kFrameTitleH - kFrameButtonD) / 2;
+const int kFrameCaptionW = 220, kFrameCaptionH = 24, kFrameCaptionY = kFrameEdge + (kFrameTitleH - kFrameCaptionH) / 2;
+const int kFrameTextW = 96;
+const int kFrameGrip = 8;
+// The pop-up panel.
+const int kPopW = 296, kPopH = 184;
+const float kPopRadius = 12;
+
+float Clamp01(float t) { return std::min(1.0f, std::max(0.0f, t)); }
+
+Shape FrameOutline() { return RoundRect(0, 0, float(kFrameVW), float(kFrameVH), kFrameRadius); }
+
+// The rim: lit from above, darker towards the bottom; constant along the
+// sides between the corners, so the side tiles repeat cleanly.
+Rgb FrameRimAt(float, float y) {
+    if (y < kFrameBand) return Mix(Hex(kFrameRimTop), Hex(kFrameRim), Clamp01(y / kFrameBand));
+    float bottom = float(kFrameVH - kFrameBottom);
+    if (y > bottom) return Mix(Hex(kFrameRim), Hex(kFrameRimBottom), Clamp01((y - bottom) / kFrameBottom));
+    return Hex(kFrameRim);
+}
+
+void DrawFrame(Canvas& c) {
+    const float w = float(kFrameVW), h = float(kFrameVH), band = float(kFrameBand);
+    Shape outline = FrameOutline();
+    c.Fill(outline, Under(kDesk));
+    // The title slab (top edge and title bar), a dark line under it where it
+    // shades the client, and a faint sheen along the top.
+    c.Fill(Intersect(outline, Rect(0, 0, w, band)), VGradient(0, Hex(kFrameTitleTop), band, Hex(kFrameTitleBottom)));
+    c.Fill(Rect(0, band - 1, w, band), Under(kFrameTitleShade));
+    c.Fill(Intersect(Ring(Offset(outline, -1), 1), Rect(0, 0, w, 12)), Under(kWhite), 0.10f);
+    // Below the title, a dark line inside the rim gives the border depth.
+    c.Fill(Intersect(Ring(Offset(outline, -1), 1), Rect(0, band, w, h)), Under(kBlack), 0.45f);
+    c.Fill(Ring(outline, 1), FrameRimAt);
+    c.Cut(outline);
+}
+
+const std::vector<uint32_t>& FramePixels() {
+    static std::vector<uint32_t> pixels;
+    if (pixels.empty()) {
+        Canvas frame(kFrameVW, kFrameVH, Under(kFrameBehind));
+        DrawFrame(frame);
+        pixels = frame.Pixels();
+    }
+    return pixels;
+}
+
+uint32_t FramePixel(int x, int y) {
+    x = std::min(kFrameVW - 1, std::max(0, x));
+    y = std::min(kFrameVH - 1, std::max(0, y));
+    return FramePixels()[size_t(y) * kFrameVW + x];
+}
+
+// The whole frame as seen by an image placed at (ox, oy) on it.
+Paint FrameUnder(int ox, int oy) {
+    return [=](float x, float y) { return Hex(FramePixel(int(x) + ox, int(y) + oy)); };
+}
+
+// The title bar as seen by an image whose top lies `oy` rows down the
+// frame: the bar is the same all along, so only the row counts.
+Paint TitleUnder(int oy) {
+    return [=](float, float y) { return Hex(FramePixel(kFrameVW / 2, int(y) + oy)); };
+}
+
+// The part of the frame's outline that an image placed at (ox, oy) covers.
+Shape FrameInside(int ox, int oy, int w, int h) {
+    Shape s;
+    s.distance = [=](float x, float y) {
+        return FramePixel(int(std::floor(x)) + ox, int(std::floor(y)) + oy) == kKeyColor ? 1.0f : -1.0f;
+    };
+    s.x0 = 0; s.y0 = 0; s.x1 = float(w); s.y1 = float(h);
+    return s;
+}
+
+// One piece of the frame: its pixels, cut where the outline is.
+struct FramePiece { int x, y, w, h; };
+const FramePiece kFrameTopLeft = {0, 0, kFrameCornerW, kFrameBand};
+const FramePiece kFrameTop = {kFrameVW / 2, 0, kFrameTile, kFrameEdge};
+const FramePiece kFrameTopRight = {kFrameVW - kFrameCornerW, 0, kFrameCornerW, kFrameBand};
+const FramePiece kFrameRight = {kFrameVW - kFrameEdge, kFrameVH / 2, kFrameEdge, kFrameTile};
+const FramePiece kFrameBottomRight = {kFrameVW - kFrameCornerW, kFrameVH - kFrameBottom, kFrameCornerW, kFrameBottom};
+const FramePiece kFrameBottomEdge = {kFrameVW / 2, kFrameVH - kFrameBottom, kFrameTile, kFrameBottom};
+const FramePiece kFrameBottomLeft = {0, kFrameVH - kFrameBottom, kFrameCornerW, kFrameBottom};
+const FramePiece kFrameLeft = {0, kFrameVH / 2, kFrameEdge, kFrameTile};
+const FramePiece kFrameTitle = {kFrameVW / 2, kFrameEdge, kFrameTile, kFrameTitleH};
+
+std::function<void(Canvas&)> DrawFramePiece(FramePiece p) {
+    return [p](Canvas& c) { c.Cut(FrameInside(p.x, p.y, p.w, p.h)); };
+}
+
+std::function<void(Canvas&)> DrawFrameMask(FramePiece p) {
+    return [p](Canvas& c) { c.Silhouette(FrameInside(p.x, p.y, p.w, p.h), Hex(kRegionInside)); };
+}
+
+// ---- the caption: a small mosaic mark at the left; the text is the host's
+void DrawFrameCaption(Canvas& c) {
+    const float s = 5, gap = 1.5f, x0 = 8, y0 = (kFrameCaptionH - 2 * s - gap) / 2.0f;
+    for (int i = 0; i < 4; ++i) {
+        float x = x0 + (i % 2) * (s + gap), y = y0 + (i / 2) * (s + gap);
+        c.Fill(RoundRect(x, y, x + s, y + s, 1.5f), Under(i == 3 ? kAccentOverTop : kAccent), i == 3 ? 0.6f : 1.0f);
+    }
+    DrawPlain(c);
+}
+
+// ---- title bar buttons: round, the glyph alone until the mouse is over
+enum FrameGlyph { kGlyphClose, kGlyphMinimise, kGlyphPopUp };
+
+Shape FrameButtonShape() { return Circle(kFrameButtonD / 2.0f, kFrameButtonD / 2.0f, kFrameButtonD / 2.0f); }
+
+Shape FrameGlyphShape(FrameGlyph g) {
+    const float m = kFrameButtonD / 2.0f;
+    switch (g) {
+    case kGlyphClose:
+        return Union(Capsule(m - 3.6f, m - 3.6f, m + 3.6f, m + 3.6f, 0.85f),
+                     Capsule(m - 3.6f, m + 3.6f, m + 3.6f, m - 3.6f, 0.85f));
+    case kGlyphMinimise:
+        return Capsule(m - 4.2f, m + 0.5f, m + 4.2f, m + 0.5f, 0.9f);
+    default: {   // a small panel with a bar across its top
+        Shape box = RoundRect(m - 5, m - 4.5f, m + 5, m + 4.5f, 1.8f);
+        return Union(Ring(box, 1.3f), Intersect(box, Rect(m - 5, m - 4.5f, m + 5, m - 1.5f)));
+    }
+    }
+}
+
+void DrawFrameButton(Canvas& c, FrameGlyph g, State state) {
+    Shape face = FrameButtonShape(), glyph = FrameGlyphShape(g);
+    const float d = float(kFrameButtonD);
+    switch (state) {
+    case kOver:
+        if (g == kGlyphClose) {
+            c.Fill(face, VGradient(0, Hex(0xF7596F), d, Hex(0xE0344F)));
+            c.Fill(glyph, Under(kWhite));
+        } else {
+            c.Fill(face, VGradient(0, Hex(kOverTop), d, Hex(kOverBottom)));
+            c.Fill(Ring(face, 1), Under(kAccent), 0.6f);
+            c.Fill(glyph, Under(kText));
+        }
+        break;
+    case kPushed:
+        c.Fill(face, Under(g == kGlyphClose ? 0xB92A42 : kPressTop));
+        c.Fill(Ring(face, 1), Under(g == kGlyphClose ? 0xF43F5E : kAccent), 0.8f);
+        c.Fill(glyph, Under(g == kGlyphClose ? kWhite : kText));
+        break;
+    case kDisabled:
+        c.Fill(glyph, Under(kDisabledMark));
+        break;
+    default:
+        c.Fill(Ring(face, 1), Under(kWhite), 0.06f);
+        c.Fill(glyph, Under(kTextMuted));
+        break;
+    }
+    c.Cut(face);
+}
+
+// ---- the size grip: three dots in a corner triangle, kept clear of the
+// frame's rounded corner
+void DrawFrameGrip(Canvas& c) {
+    const float pts[3][2] = {{6, 2}, {2, 6}, {6, 6}};
+    for (int i = 0; i < 3; ++i) c.Fill(Circle(pts[i][0], pts[i][1], 1.1f), Under(kTextMuted), 0.85f);
+    c.Cut(FrameInside(kFrameVW - 12, kFrameVH - kFrameGrip, kFrameGrip, kFrameGrip));
+}
+
+// ---- the pop-up panel: a flat card of the panel body (controls blend into
+// it), an accent line along its top and a handle that says it can be moved
+Shape PopUpShape() { return RoundRect(0, 0, float(kPopW), float(kPopH), kPopRadius); }
+
+void DrawPopUp(Canvas& c, bool enabled) {
+    const float w = float(kPopW);
+    Shape outline = PopUpShape();
+    c.Fill(outline, Under(kBody));
+    if (enabled) {
+        c.Fill(Intersect(Offset(outline, -1), Rect(0, 0, w, 4)), VGradient(0, Hex(kAccentOverTop), 4, Hex(kAccent)));
+        for (int i = 0; i < 5; ++i) c.Fill(Circle(w / 2 - 12 + 6 * i, 11, 1.2f), Under(kTextMuted), 0.7f);
+        c.Fill(Ring(outline, 1), Under(kSurfaceBorder));
+    } else {
+        c.Fill(Ring(outline, 1), Under(kDisabledBorder));
+    }
+    c.Cut(outline);
+}
+
+void AppendFrameImages(std::vector<Image>& t) {
+    Paint behind = Under(kFrameBehind);
+    struct Piece { const char* name; FramePiece piece; bool mask; const char* purpose; };
+    const Piece pieces[13] = {
+        {"FRAME_TOPLEFT_MASK", kFrameTopLeft, true, "Frame, top-left corner mask: grey is drawn, magenta cut"},
+        {"FRAME_TOPLEFT", kFrameTopLeft, false,
+         "Frame, top-left corner (rounded r 9): top edge, title bar start and left edge"},
+        {"FRAME_TOP", kFrameTop, false, "Frame, top edge tile (6 px, the top of the title slab)"},
+        {"FRAME_TOPRIGHT_MASK", kFrameTopRight, true, "Frame, top-right corner mask"},
+        {"FRAME_TOPRIGHT", kFrameTopRight, false, "Frame, top-right corner"},
+        {"FRAME_RIGHT", kFrameRight, false, "Frame, right edge tile (6 px)"},
+        {"FRAME_BOTTOMRIGHT_MASK", kFrameBottomRight, true, "Frame, bottom-right corner mask"},
+        {"FRAME_BOTTOMRIGHT", kFrameBottomRight, false, "Frame, bottom-right corner"},
+        {"FRAME_BOTTOM", kFrameBottomEdge, false, "Frame, bottom edge tile (16 px: room for a size grip)"},
+        {"FRAME_BOTTOMLEFT_MASK", kFrameBottomLeft, true, "Frame, bottom-left corner mask"},
+        {"FRAME_BOTTOMLEFT", kFrameBottomLeft, false, "Frame, bottom-left corner"},
+        {"FRAME_LEFT", kFrameLeft, false, "Frame, left edge tile (6 px)"},
+        {"FRAME_TITLEBAR", kFrameTitle, false, "Frame, title bar tile (28 px, below the top edge)"},
+    };
+    for (int i = 0; i < 13; ++i) {
+        const Piece& p = pieces[i];
+        t.push_back({p.name, p.piece.w, p.piece.h, p.purpose,
+                     p.mask ? DrawFrameMask(p.piece) : DrawFramePiece(p.piece),
+                     p.mask ? behind : FrameUnder(p.piece.x, p.piece.y)});
+    }
+    t.push_back({"FRAME_CAPTION", kFrameCaptionW, kFrameCaptionH,
+                 "Frame caption on the title bar: a small mosaic mark, the text written by the host from x = 24; "
+                 "drawn for the frame at y = SKIN_FRAME_CAPTION_Y; its own region frame",
+                 DrawFrameCaption, TitleUnder(kFrameCaptionY)});
+    t.push_back({"FRAME_TEXT", kFrameTextW, kFrameCaptionH,
+                 "Plain text strip on the title bar (y = SKIN_FRAME_CAPTION_Y); its own region frame", DrawPlain,
+                 TitleUnder(kFrameCaptionY)});
+    t.push_back({"FRAME_BUTTON_REGION", kFrameButtonD, kFrameButtonD,
+                 "Title bar button outline (circle), shared by the three title bar buttons",
+                 Silhouette(FrameButtonShape), TitleUnder(kFrameButtonY)});
+    const char* glyphName[3] = {"FRAME_CLOSE_", "FRAME_MINIMISE_", "FRAME_POPUP_"};
+    const char* glyphWhat[3] = {"Title bar close button (a cross; red when the mouse is over it)",
+                                "Title bar minimise button (a bar)",
+                                "Title bar pop-up button (a small panel)"};
+    const char* stateName[4] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const State states[4] = {kNormal, kDisabled, kOver, kPushed};
+    const char* statePurpose[4] = {"normal: the glyph alone on the title bar", "disabled", "mouse over",
+                                   "pushed"};
+    for (int g = 0; g < 3; ++g)
+        for (int s = 0; s < 4; ++s) {
+            FrameGlyph glyph = FrameGlyph(g);
+            State st = states[s];
+            t.push_back({Keep(std::string(glyphName[g]) + stateName[s]), kFrameButtonD, kFrameButtonD,
+                         Keep(std::string(glyphWhat[g]) + ", " + statePurpose[s]),
+                         [glyph, st](Canvas& c) { DrawFrameButton(c, glyph, st); }, TitleUnder(kFrameButtonY)});
+        }
+    t.push_back({"FRAME_GRIP", kFrameGrip, kFrameGrip,
+                 "Size grip: three dots, drawn for the frame's bottom-right corner at (W - 12, H - 8); its own "
+                 "region frame",
+                 DrawFrameGrip, FrameUnder(kFrameVW - 12, kFrameVH - kFrameGrip)});
+    t.push_back({"POPUP_REGION", kPopW, kPopH, "Pop-up panel outline (rounded r 12)", Silhouette(PopUpShape),
+                 Under(kDesk)});
+    t.push_back({"POPUP", kPopW, kPopH,
+                 "Pop-up panel: flat panel body, accent line along the top, a handle of dots (it moves as a whole)",
+                 [](Canvas& c) { DrawPopUp(c, true); }, Under(kDesk)});
+    t.push_back({"POPUP_DISABLED", kPopW, kPopH, "Pop-up panel, disabled",
+                 [](Canvas& c) { DrawPopUp(c, false); }, Under(kDesk)});
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -1570,6 +1834,7 @@ std::vector<Image> BuildTable() {
     AppendSliderImages(t);
     AppendListImages(t);
     AppendTextImages(t);
+    AppendFrameImages(t);
     return t;
 }
 
@@ -1689,6 +1954,22 @@ std::string Header(const std::vector<Image>& t) {
       << "   /* one 15 px line (13 px Tahoma) */\n"
       << "#define SKIN_EDIT_SEARCH_W " << kFieldS.editW << "\n#define SKIN_EDIT_SEARCH_H " << kFieldS.editH
       << "\n";
+    h << "\n/* Frames: the thirteen pieces are numbered in the order CFrameWindow takes\n"
+         " * them (SKIN_FRAME_TOPLEFT_MASK .. SKIN_FRAME_TITLEBAR). Edges and title\n"
+         " * bar set the bands: the top band is SKIN_FRAME_TOP_BAND (top edge and\n"
+         " * title bar), the sides SKIN_FRAME_EDGE, the bottom SKIN_FRAME_BOTTOM_H.\n"
+         " * Title bar controls sit at these heights from the frame's top; the grip\n"
+         " * at (W - 12, H - SKIN_FRAME_GRIP_SIZE). Inside the edges the frame shows the\n"
+         " * well colour SKIN_COLOR_FRAME_WELL. */\n"
+      << "#define SKIN_FRAME_EDGE " << kFrameEdge << "\n#define SKIN_FRAME_TITLE_H " << kFrameTitleH << "\n"
+      << "#define SKIN_FRAME_TOP_BAND " << kFrameBand << "\n#define SKIN_FRAME_BOTTOM_H " << kFrameBottom << "\n"
+      << "#define SKIN_FRAME_CORNER_W " << kFrameCornerW << "\n"
+      << "#define SKIN_FRAME_BUTTON_W " << kFrameButtonD << "\n#define SKIN_FRAME_BUTTON_H " << kFrameButtonD
+      << "\n#define SKIN_FRAME_BUTTON_Y " << kFrameButtonY << "\n"
+      << "#define SKIN_FRAME_CAPTION_W " << kFrameCaptionW << "\n#define SKIN_FRAME_CAPTION_H " << kFrameCaptionH
+      << "\n#define SKIN_FRAME_CAPTION_Y " << kFrameCaptionY << "\n"
+      << "#define SKIN_FRAME_TEXT_W " << kFrameTextW << "\n#define SKIN_FRAME_GRIP_SIZE " << kFrameGrip << "\n"
+      << "#define SKIN_POPUP_W " << kPopW << "\n#define SKIN_POPUP_H " << kPopH << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -1696,6 +1977,7 @@ std::string Header(const std::vector<Image>& t) {
       << "#define SKIN_COLOR_TEXT_MUTED " << Colour(kTextMuted) << "   /* labels, status line */\n"
       << "#define SKIN_COLOR_ON_ACCENT  " << Colour(kOnAccent) << "   /* text on accent faces */\n"
       << "#define SKIN_COLOR_ACCENT     " << Colour(kAccent) << "\n"
+      << "#define SKIN_COLOR_FRAME_WELL " << Colour(kDesk) << "   /* inside a frame's edges */\n"
       << "#define SKIN_COLOR_PLAY       " << Colour(Pack(Mix(Hex(kPlay), Hex(kWhite), 0.25f))) << "   /* badge texts */\n"
       << "#define SKIN_COLOR_PAUSE      " << Colour(Pack(Mix(Hex(kPause), Hex(kWhite), 0.25f))) << "\n"
       << "#define SKIN_COLOR_STOP       " << Colour(Pack(Mix(Hex(kStop), Hex(kWhite), 0.25f))) << "\n";
@@ -1838,6 +2120,22 @@ std::string Readme(const std::vector<Image>& t) {
       << ", disabled " << n("FIELD_SEARCH_DISABLED") << "; edit box " << n("EDIT_SEARCH") << ", disabled "
       << n("EDIT_SEARCH_DISABLED") << ". The plates keep a SKIN_FIELD_MARGIN px margin for the focus glow; "
          "the host shows the focused plate while its box has the keyboard focus.\n";
+    r << "- Frame (`CFrameWindow`, transparent colour of the masks: the key colour): the thirteen pieces "
+      << Run(t, "FRAME_TOPLEFT_MASK", "FRAME_TITLEBAR") << " in the constructor's order (top-left mask, image, "
+         "top edge, top-right mask, image, right edge, bottom-right mask, image, bottom edge, bottom-left mask, "
+         "image, left edge, title bar). Bands: top " << kFrameBand << " px (top edge " << kFrameEdge
+      << " + title bar " << kFrameTitleH << "), sides " << kFrameEdge << ", bottom " << kFrameBottom
+      << "; inside them the well, `#0B0E14`. Title bar controls (`CBitmapButton`, region "
+      << n("FRAME_BUTTON_REGION") << "; normal, disabled, over, pushed): close "
+      << Run(t, "FRAME_CLOSE_NORMAL", "FRAME_CLOSE_PUSHED") << ", minimise "
+      << Run(t, "FRAME_MINIMISE_NORMAL", "FRAME_MINIMISE_PUSHED") << ", pop-up "
+      << Run(t, "FRAME_POPUP_NORMAL", "FRAME_POPUP_PUSHED") << ", at y = SKIN_FRAME_BUTTON_Y; caption "
+      << n("FRAME_CAPTION") << " and text strip " << n("FRAME_TEXT") << " (their own regions) at y = "
+         "SKIN_FRAME_CAPTION_Y; size grip " << n("FRAME_GRIP") << " at (W - 12, H - 8), anchored to the "
+         "bottom-right corner.\n"
+         "- Pop-up panel (`CPopUpWindow`): region " << n("POPUP_REGION") << ", normal " << n("POPUP")
+      << ", disabled " << n("POPUP_DISABLED") << "; controls go on its flat body below the handle "
+         "(from y = 20).\n";
     return r.str();
 }
 

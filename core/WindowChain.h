@@ -1,0 +1,34 @@
+// Shared handlers of the controls that draw their whole window themselves
+// and drag the window chain they belong to.
+#ifndef TESSARO_CORE_WINDOWCHAIN_H
+#define TESSARO_CORE_WINDOWCHAIN_H
+
+#include <windows.h>
+#include "Messages.h"
+
+// Removes the caption style from a window being created: the control draws
+// over the whole window, which then has no system border of its own.
+inline void RemoveCaptionStyle(HWND hwnd) {
+    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) & ~(LONG_PTR)WS_CAPTION);
+}
+
+// WM_MOVING of a dragged control: a window without a parent or owner moves
+// to the proposed rectangle; otherwise the same displacement is passed up to
+// the parent as its own WM_MOVING, so that the top of the chain moves.
+// Returns what the top answers (1 when this window moved itself).
+inline int MoveWindowChain(HWND hwnd, WPARAM wParam, const RECT* proposed) {
+    if (!proposed) return 0;
+    HWND parent = ReportWindowOf(hwnd);
+    RECT own;
+    GetWindowRect(hwnd, &own);
+    if (!parent) {
+        MoveWindow(hwnd, proposed->left, proposed->top, own.right - own.left, own.bottom - own.top, TRUE);
+        return 1;
+    }
+    RECT parentRect;
+    GetWindowRect(parent, &parentRect);
+    OffsetRect(&parentRect, proposed->left - own.left, proposed->top - own.top);
+    return (int)SendMessageA(parent, WM_MOVING, wParam, (LPARAM)&parentRect);
+}
+
+#endif
