@@ -1,6 +1,7 @@
 /* Tessaro frames and pop-ups: a skinned, resizable frame window drawn from
- * thirteen images, and a movable pop-up panel. Both can forward chosen
- * window messages of theirs to a notify window.
+ * thirteen images, a movable pop-up panel, and a tab wheel. The frame and
+ * the pop-up can forward chosen window messages of theirs to a notify
+ * window.
  *
  * The frame is a top-level window whose border is drawn from a skin: four
  * corners (each an image and a mask of the same size), four edge tiles and a
@@ -241,6 +242,145 @@ protected:
 
 private:
     void InitPopUpWindow(int popupID);
+};
+
+/* The orientation of a tab wheel. */
+typedef enum tagWindow_Pos {
+    WP_HORIZONTAL = 0,  /* tabs side by side: previous ones left, next ones right */
+    WP_VERTICAL = 1     /* tabs stacked: previous ones below, next ones above */
+} Window_Pos;
+
+/* Kinds of the places of a wheel's layout. */
+#define SLOT_CENTRE (-1)
+#define SLOT_LEFT 0
+#define SLOT_RIGHT 1
+#define SLOT_UP 2
+#define SLOT_DOWN 3
+
+/* One tab of a wheel. */
+typedef struct tagWHEELITEM {
+    int nID;
+    int nButtonData1;
+    int nShownBitmapID;   /* the image drawn now (0 until SetTab) */
+    int nX;               /* x of the tab in a vertical wheel */
+    int nY;               /* y of the tab in a horizontal wheel */
+    int nWidth;
+    int nHeight;
+    int nButtonData2;
+    int nActiveBitmapID;  /* shown while this is the current tab */
+    int nNormalBitmapID;  /* shown otherwise */
+    int nIconData[7];
+    int nTextX;
+    int nTextY;
+    int nTextData1;
+    int nTextData2;
+    int nTextLength;
+    COLORREF crText;
+    char szText[260];
+} WHEELITEM;
+
+/* One place of a wheel's layout: its kind and left, top, width, height. */
+typedef struct tagWHEELSLOT {
+    int nKind;
+    int x;
+    int y;
+    int cx;
+    int cy;
+} WHEELSLOT;
+
+/* A ring of tabs shown as a wheel: the current tab in the middle, the tabs
+ * after it on one side and those before it on the other, cut at the
+ * window's edge. A click on a side tab turns the wheel to it and posts
+ * WM_COMMAND (wParam: the wheel's window ID, lParam: the new current tab's
+ * ID) to the owner, which then calls SetTab to show it as current:
+ *
+ *   CWheelWindow wheel((char*)"skin.tsk");
+ *   for (int i = 0; i < 8; ++i) {
+ *       wheel.SetTabButtonItem(i, 72, 28, 0, activeImage, normalImage, 0, NULL);
+ *       wheel.SetTabTextItem(i, 8, 7, 0, 0, lstrlenA(names[i]), RGB(255, 255, 255), names[i]);
+ *   }
+ *   wheel.SetTab(0, SLOT_RIGHT);
+ *   wheel.Create("", WS_CHILD, 10, 10, 400, 28, hInstance, parent, WP_HORIZONTAL, ID_WHEEL, 0,
+ *                NULL, NULL, NULL, SW_SHOW);
+ *
+ * Add the tabs before Create, which lays the wheel out once. */
+class TESSARO_API CWheelWindow : public CUIWindow {
+public:
+    CWheelWindow();
+    /* A path that does not fit 260 bytes is refused: no tab images then. */
+    CWheelWindow(char* bitmapFile);
+    CWheelWindow(char* className, char* bitmapFile);
+    /* A copy owns copies of the tabs and the layout; it has no window. */
+    CWheelWindow(const CWheelWindow& other);
+    CWheelWindow& operator=(const CWheelWindow& other);
+    virtual ~CWheelWindow();
+
+    virtual int OnCreate(HWND hwnd, UINT wParam, LPARAM lParam);
+    virtual int OnPaint();
+    virtual int OnLButtonDown(UINT wParam, LPARAM lParam);
+    virtual int OnMouseMove(UINT wParam, LPARAM lParam);
+    virtual int OnLButtonUp(UINT wParam, LPARAM lParam);
+    virtual int OnMouseLeave(UINT wParam, LPARAM lParam);
+    virtual LRESULT OnNcHitTest(UINT wParam, LPARAM lParam);
+    virtual int OnMoving(UINT wParam, LPARAM lParam);
+
+    virtual int Create(const char* windowName, DWORD style, int x, int y, int width, int height,
+                       HINSTANCE hInstance, HWND hWndParent, Window_Pos pos, long idWindow, DWORD extra,
+                       HICON hCursor, HICON hIcon, HICON hIconSm, int nCmdShow);
+
+    /* Adds a tab; 1 when added or when the ID exists already (nothing
+     * changed), 0 for a width or height below 1 or when memory runs out (the
+     * error slot then says so). */
+    int SetTabButtonItem(int id, int width, int height, int data2, int activeBitmap, int normalBitmap, int data1,
+                         __int64* error);
+    int SetTabIconItem(int id, int value1, int value2, int value3, int value4, int value5, int value6, int value7);
+    /* The tab's label: drawn at (x, y) of its image, at most 14 bytes of it. */
+    int SetTabTextItem(int id, int x, int y, int data1, int data2, int length, DWORD colour, const char* text);
+    /* side SLOT_LEFT or SLOT_RIGHT (horizontal wheel), SLOT_UP or SLOT_DOWN
+     * (vertical wheel): makes tab `id` current; -1: shows the current tab's
+     * active image and the others' normal images again. */
+    int SetTab(int id, int side);
+
+protected:
+    UINT m_nItemCapacity;
+    UINT m_nItemCount;
+    WHEELITEM* m_pItems;
+    UINT m_nSlotCapacity;
+    UINT m_nSlotCount;
+    WHEELSLOT* m_pSlots;
+    int m_nCurrentTab;
+    Window_Pos m_eWindowPos;
+    int m_bTrackMouse;
+    int m_nDownX;
+    int m_nDownY;
+    int m_nWidth;
+    int m_nHeight;
+    int m_nCentre;
+    int m_bDragging;
+    char m_szBitmapFile[260];
+
+private:
+    int CreateItemList(__int64* error);
+    int CreateRectList(__int64* error);
+    int SetTabWindowPos();
+    int SetTabWindowHorizontal();
+    int SetTabWindowVertical();
+    int SetRightSideRectMomery(int index);
+    int SetLeftSideRectMomery(int index);
+    int SetDownSideRectMomery(int index);
+    int SetUPSideRectMomery(int index);
+    int DrawBitmapHorizontal(HDC hdc, int currentID);
+    int DrawBitmapVertical(HDC hdc, int currentID);
+    void SetTabName(int index, int x, int y, const char* text, int length, DWORD colour);
+    int TrackMouse();
+    void TrackedMouse();
+    int ArrangWheelWindow(int x, int y);
+
+    void InitWheelWindow(const char* className, const char* bitmapFile);
+    void CopyWheelWindowFrom(const CWheelWindow& other);
+    int CurrentIndex();
+    int AppendSlot(int kind, int x, int y, int cx, int cy);
+    int DrawSlots(HDC hdc, int currentID);
 };
 
 
