@@ -360,6 +360,10 @@ protected:
     char m_szBitmapFile[260];
 
 private:
+    /* A wheel is created with its orientation (above); the base's Create
+     * would make one without a layout. */
+    using CUIWindow::Create;
+
     int CreateItemList(__int64* error);
     int CreateRectList(__int64* error);
     int SetTabWindowPos();
