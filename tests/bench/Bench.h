@@ -92,6 +92,9 @@ struct Pixels {
     DWORD at(int x, int y) const { return rgb[y * width + x]; }
 };
 Pixels ReadWindowPixels(HWND hwnd);
+// Fills the client area with `backRgb`, has the window paint itself without
+// erasing and reads it back: every pixel it did not draw shows `backRgb`.
+Pixels RepaintOver(HWND hwnd, DWORD backRgb);
 // COLORREF (0x00BBGGRR) to 0x00RRGGBB and back.
 inline DWORD Rgb(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 inline COLORREF ColorRef(DWORD rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }

@@ -4,6 +4,9 @@
 #include <cstring>
 
 namespace {
+void* __cdecl RefusedMalloc(size_t) { return nullptr; }
+void* __cdecl RefusedCalloc(size_t, size_t) { return nullptr; }
+
 void WriteSlot(void** slot, void* value) {
     DWORD old;
     VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &old);
@@ -25,3 +28,7 @@ ImportPatch::ImportPatch(const char* module, const char* dll, const char* functi
 ImportPatch::~ImportPatch() {
     if (m_slot) WriteSlot(m_slot, m_original);
 }
+
+NoLibraryMemory::NoLibraryMemory()
+    : m_malloc("Tessaro.dll", "msvcrt.dll", "malloc", (void*)RefusedMalloc),
+      m_calloc("Tessaro.dll", "msvcrt.dll", "calloc", (void*)RefusedCalloc) {}

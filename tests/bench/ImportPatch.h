@@ -18,6 +18,16 @@ private:
     void* m_original = nullptr;
 };
 
+// Refuses Tessaro.dll every new heap block while it lives: its malloc and
+// calloc fail (whichever of the two it imports).
+class NoLibraryMemory {
+public:
+    NoLibraryMemory();
+    bool ok() const { return m_malloc.ok() || m_calloc.ok(); }
+private:
+    ImportPatch m_malloc, m_calloc;
+};
+
 // Calls `visit(dll, function, slot)` for every import by name of `module`;
 // stops early when it returns false.
 template <class Visit>

@@ -32,6 +32,19 @@ Pixels ReadWindowPixels(HWND hwnd) {
     return out;
 }
 
+Pixels RepaintOver(HWND hwnd, DWORD backRgb) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HDC dc = GetDC(hwnd);
+    HBRUSH brush = CreateSolidBrush(ColorRef(backRgb));
+    FillRect(dc, &rc, brush);
+    DeleteObject(brush);
+    ReleaseDC(hwnd, dc);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+    return ReadWindowPixels(hwnd);
+}
+
 HRGN WindowRegion(HWND hwnd) {
     HRGN rgn = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(hwnd, rgn) == ERROR) {
