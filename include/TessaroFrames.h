@@ -303,7 +303,10 @@ typedef struct tagWHEELSLOT {
  *   wheel.Create("", WS_CHILD, 10, 10, 400, 28, hInstance, parent, WP_HORIZONTAL, ID_WHEEL, 0,
  *                NULL, NULL, NULL, SW_SHOW);
  *
- * Add the tabs before Create, which lays the wheel out once. */
+ * Add the tabs before Create, which lays the wheel out once. Tabs show no
+ * image until a SetTab has chosen them; before Create every wheel counts as
+ * horizontal, so choose the current tab of a vertical wheel with SLOT_LEFT or
+ * SLOT_RIGHT there (or with SLOT_UP or SLOT_DOWN after Create). */
 class TESSARO_API CWheelWindow : public CUIWindow {
 public:
     CWheelWindow();
