@@ -1318,10 +1318,359 @@ bool RegistryFigure(const std::string& path) {
     DestroyWindow(notify);
     return ok;
 }
+
+// ---- tab wheel -----------------------------------------------------------------
+
+// A wheel of eight 96x30 tabs in a 440x30 window: the current tab in the
+// middle, two on each side, the outer ones cut at the edges. Image 1 is the
+// current tab's face, image 2 the others'.
+const int kWheelTabW = 96, kWheelTabH = 30, kWheelW = 440, kWheelTabs = 8;
+const int kWheelTextX = 12, kWheelTextY = 9;
+const char* const kWheelNames[kWheelTabs] = {"News", "Sport", "Music", "Movies", "Kids", "Radio", "Games", "Weather"};
+
+// The label font a wheel draws with: 12 px, Korean character set, GulimChe.
+HFONT WheelFont() {
+    return CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, HANGEUL_CHARSET, 0, 0, 0, 0, "\xB1\xBC\xB8\xB2\xC3\xBC");
+}
+
+// A wheel that counts its paints.
+class CountedWheel : public CWheelWindow {
+public:
+    explicit CountedWheel(char* path) : CWheelWindow(path) {}
+    virtual int OnPaint() {
+        ++paints;
+        return CWheelWindow::OnPaint();
+    }
+    long paints = 0;
+};
+
+// What a host programmer writes instead: a plain window that paints the
+// five tabs in view in WM_PAINT, each tab composed in a scratch bitmap from
+// its ready face and its label, then copied to its place (the outer tabs
+// cut at the window's edges, showing the part next to their neighbour).
+struct PlainWheel {
+    HDC active = nullptr, normal = nullptr, scratch = nullptr;
+    HBITMAP activeBitmap = nullptr, normalBitmap = nullptr, scratchBitmap = nullptr;
+    HGDIOBJ oldActive = nullptr, oldNormal = nullptr, oldScratch = nullptr;
+    HFONT font = nullptr;
+    int current = 0;
+    long paints = 0;
+};
+PlainWheel* g_plainWheel = nullptr;
+const char kPlainWheelClass[] = "BENCH PLAIN WHEEL CLASS";
+
+LRESULT CALLBACK PlainWheelProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg != WM_PAINT) return DefWindowProcA(hwnd, msg, w, l);
+    PlainWheel& p = *g_plainWheel;
+    ++p.paints;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    const int centre = kWheelW / 2 - kWheelTabW / 2;
+    // Places from the left: two before the current tab, the current tab, two after it.
+    for (int place = -2; place <= 2; ++place) {
+        int tab = ((p.current + place) % kWheelTabs + kWheelTabs) % kWheelTabs;
+        int x = centre + place * kWheelTabW;
+        int left = std::max(x, 0), right = std::min(x + kWheelTabW, kWheelW);
+        BitBlt(p.scratch, 0, 0, kWheelTabW, kWheelTabH, place == 0 ? p.active : p.normal, 0, 0, SRCCOPY);
+        HGDIOBJ oldFont = SelectObject(p.scratch, p.font);
+        SetBkMode(p.scratch, TRANSPARENT);
+        SetTextColor(p.scratch, RGB(255, 255, 255));
+        TextOutA(p.scratch, kWheelTextX, kWheelTextY, kWheelNames[tab], lstrlenA(kWheelNames[tab]));
+        SelectObject(p.scratch, oldFont);
+        BitBlt(dc, left, 0, right - left, kWheelTabH, p.scratch, left - x, 0, SRCCOPY);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// CPU time of the calling thread (user and kernel), in ms.
+double ThreadCpuMs() {
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
+    auto ms = [](const FILETIME& t) { return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0; };
+    return ms(kernel) + ms(user);
+}
+
+// Takes the thread's messages as an idle GUI thread does, for `ms`.
+void PumpFor(double ms) {
+    double end = NowMs() + ms;
+    for (double now = NowMs(); now < end; now = NowMs()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(end - now) + 1, QS_ALLINPUT);
+        Pump();
+    }
+}
+
+// One idle period of a wheel window: shown, painted once, then `ms` of
+// pumping; the CPU time of the thread and the paints after the first.
+struct IdlePeriod {
+    double cpuMs;
+    long paints;
+};
+IdlePeriod IdleWheel(HWND hwnd, const long& paints, double ms) {
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(hwnd);
+    Pump();
+    long before = paints;
+    double cpu = ThreadCpuMs();
+    PumpFor(ms);
+    IdlePeriod period = {ThreadCpuMs() - cpu, paints - before};
+    ShowWindow(hwnd, SW_HIDE);
+    Pump();
+    return period;
+}
+
+// A shown wheel that nothing changes should cost nothing: the paints and the
+// CPU time of the GUI thread over 5 idle seconds, in periods of 1 s taken
+// in turn with the reference (one window shown at a time, as the thread's
+// CPU time cannot be split between windows).
+bool WheelFigure() {
+    std::string path = WriteSkin(SkinOf({Bmp24(Filled(kWheelTabW, kWheelTabH, 0x3050C0), kWheelTabW, kWheelTabH),
+                                         Bmp24(Filled(kWheelTabW, kWheelTabH, 0x202838), kWheelTabW, kWheelTabH)}),
+                                 "tessaro-bench-wheel.tsk");
+    CountedWheel wheel((char*)path.c_str());
+    for (int i = 0; i < kWheelTabs; ++i) {
+        wheel.SetTabButtonItem(i, kWheelTabW, kWheelTabH, 0, 1, 2, 0, nullptr);
+        wheel.SetTabTextItem(i, kWheelTextX, kWheelTextY, 0, 0, lstrlenA(kWheelNames[i]), RGB(255, 255, 255),
+                             kWheelNames[i]);
+    }
+    wheel.SetTab(0, SLOT_RIGHT);
+    wheel.Create("", WS_POPUP, 0, 0, kWheelW, kWheelTabH, Instance(), nullptr, WP_HORIZONTAL, 1, 0, nullptr, nullptr,
+                 nullptr, SW_SHOWNOACTIVATE);
+    HWND ours = wheel.GetWindowHandle();
+
+    PlainWheel plain;
+    HDC screen = GetDC(nullptr);
+    std::string activePath = WriteSkin(Bmp24(Filled(kWheelTabW, kWheelTabH, 0x3050C0), kWheelTabW, kWheelTabH),
+                                       "tessaro-bench-wheel-active.bmp");
+    std::string normalPath = WriteSkin(Bmp24(Filled(kWheelTabW, kWheelTabH, 0x202838), kWheelTabW, kWheelTabH),
+                                       "tessaro-bench-wheel-normal.bmp");
+    ReadyImage activeImage(activePath), normalImage(normalPath);
+    plain.active = activeImage.Dc();
+    plain.normal = normalImage.Dc();
+    plain.scratch = CreateCompatibleDC(screen);
+    plain.scratchBitmap = CreateCompatibleBitmap(screen, kWheelTabW, kWheelTabH);
+    plain.oldScratch = SelectObject(plain.scratch, plain.scratchBitmap);
+    ReleaseDC(nullptr, screen);
+    plain.font = WheelFont();
+    g_plainWheel = &plain;
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = PlainWheelProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = kPlainWheelClass;
+    RegisterClassA(&wc);
+    HWND reference = CreateWindowExA(0, kPlainWheelClass, "", WS_POPUP, 0, 0, kWheelW, kWheelTabH, nullptr, nullptr,
+                                     Instance(), nullptr);
+    ShowWindow(reference, SW_SHOWNOACTIVATE);
+    Pump();
+
+    // The same picture first: each window read back alone at the same place.
+    ShowWindow(reference, SW_HIDE);
+    Pump();
+    std::vector<DWORD> a = ReadBack(ours, kWheelW, kWheelTabH);
+    ShowWindow(reference, SW_SHOWNOACTIVATE);
+    ShowWindow(ours, SW_HIDE);
+    Pump();
+    std::vector<DWORD> b = ReadBack(reference, kWheelW, kWheelTabH);
+    ShowWindow(reference, SW_HIDE);
+    Pump();
+    long differing = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) ++differing;
+    bool ok = ours != nullptr && differing == 0;
+    if (!ok) {
+        std::printf("%s wheel: FAILED: %ld of %ld pixels differ between ours and the reference\n", kFlavour,
+                    differing, long(a.size()));
+    } else {
+        std::printf("%s wheel: same pixels (%dx%d, eight tabs, five in view)\n", kFlavour, kWheelW, kWheelTabH);
+        const int periods = 5;
+        double oursCpu = 0, referenceCpu = 0;
+        long oursPaints = 0, referencePaints = 0;
+        for (int i = 0; i < periods; ++i) {
+            IdlePeriod x, y;
+            if (i % 2 == 0) {
+                x = IdleWheel(ours, wheel.paints, 1000);
+                y = IdleWheel(reference, plain.paints, 1000);
+            } else {
+                y = IdleWheel(reference, plain.paints, 1000);
+                x = IdleWheel(ours, wheel.paints, 1000);
+            }
+            oursCpu += x.cpuMs;
+            referenceCpu += y.cpuMs;
+            oursPaints += x.paints;
+            referencePaints += y.paints;
+        }
+        Report("CPU of the GUI thread over 5 idle s with a wheel of 8 tabs shown, after its first paint",
+               Medians{oursCpu, referenceCpu});
+        std::printf("%s wheel paints over the same 5 idle s after the first: ours %ld, reference %ld\n", kFlavour,
+                    oursPaints, referencePaints);
+        std::fflush(stdout);
+    }
+    DestroyWindow(ours);
+    DestroyWindow(reference);
+    g_plainWheel = nullptr;
+    SelectObject(plain.scratch, plain.oldScratch);
+    DeleteObject(plain.scratchBitmap);
+    DeleteDC(plain.scratch);
+    DeleteObject(plain.font);
+    DeleteFileA(path.c_str());
+    DeleteFileA(activePath.c_str());
+    DeleteFileA(normalPath.c_str());
+    return ok;
+}
+// ---- list control ---------------------------------------------------------------
+
+// A list control of three 100-pixel columns, five 20-pixel rows in view:
+// images 1 list, 2 header, 3 vertical bar outline, 4 horizontal bar outline,
+// 5 arrow, 6/7 vertical/horizontal counter, 8/9 track tiles, 10/11 title
+// (normal, pushed), 12 column background, 13/14 cell (normal, selected).
+const int kTableColumnW = 100, kTableRowH = 20, kTableRowsInView = 5, kTableHeaderH = 24, kTableBar = 16;
+const int kTableColumnsW = 3 * kTableColumnW, kTableColumnH = kTableRowH * kTableRowsInView;
+const int kTableVBarH = kTableHeaderH + kTableColumnH;
+
+std::string TableSkin() {
+    auto image = [](int w, int h, DWORD base) { return Bmp24(Filled(w, h, base), w, h); };
+    return SkinOf({image(kTableBar + kTableColumnsW, kTableVBarH + kTableBar, 0x101820),
+                   image(kTableColumnsW, kTableHeaderH, 0x283040), image(kTableBar, kTableVBarH, 0x181C24),
+                   image(kTableColumnsW, kTableBar, 0x181C24), image(kTableBar, kTableBar, 0x303848),
+                   image(kTableBar, kTableBar, 0x506070), image(kTableBar, kTableBar, 0x506070),
+                   image(kTableBar, 8, 0x121720), image(8, kTableBar, 0x121720),
+                   image(kTableColumnW, kTableHeaderH, 0x2D3647), image(kTableColumnW, kTableHeaderH, 0x3659C9),
+                   image(kTableColumnW, kTableColumnH, 0x121720), image(kTableColumnW, kTableRowH, 0x171C26),
+                   image(kTableColumnW, kTableRowH, 0x4670F2)});
+}
+
+// A list with its three columns, created (hidden from the user, shown
+// without activation) at (x, 0): the cells come afterwards.
+CListeBitmap* NewTable(const std::string& path, int x) {
+    BITMAPLISTID list = {1, 1, 1, -1, -1}, header = {2, 2, 2, -1, -1};
+    BITMAPLISTID vBar = {3, 8, 8, -1, -1}, hBar = {4, 9, 9, -1, -1}, arrow = {5, 5, 5, 5, 5};
+    BITMAPLISTID vCounter = {-1, 6, 6, 6, 6}, hCounter = {-1, 7, 7, 7, 7};
+    CListeBitmap* table = new CListeBitmap((char*)path.c_str(), list, header, vBar, arrow, arrow, vCounter, hBar,
+                                           arrow, arrow, hCounter, Font());
+    BITMAPLISTID title = {10, 10, 10, 10, 11}, column = {12, 12, 12, -1, -1};
+    __int64 error = 0;
+    const char* titles[3] = {"Name", "Size", "Date"};
+    for (int c = 0; c < 3; ++c) table->SetBitmapCloumBitmapItem(c, title, (char*)titles[c], 0xFFFFFF, column, &error);
+    table->Create("", WS_POPUP, x, 0, -1, -1, Instance(), nullptr, 1, kTransparent, nullptr, nullptr, nullptr,
+                  SW_SHOWNOACTIVATE);
+    return table;
+}
+
+// Every cell of rows 0 .. rows-1, as a host loads a table.
+void LoadRows(CListeBitmap* table, int rows) {
+    BITMAPLISTID cell = {13, 13, 13, 13, 14};
+    __int64 error = 0;
+    for (int r = 0; r < rows; ++r) {
+        char text[3][20];
+        std::snprintf(text[0], sizeof text[0], "file-%04d.txt", r);
+        std::snprintf(text[1], sizeof text[1], "%d KB", r * 7 % 900 + 1);
+        std::snprintf(text[2], sizeof text[2], "2024-%02d-%02d", 1 + r % 12, 1 + r % 28);
+        for (int c = 0; c < 3; ++c) table->SetRowBitmapItem(r, c, cell, text[c], 0xFFFFFF, &error);
+    }
+}
+
+// The list and every window inside it: a repaint invalidates each and has
+// each paint at once, as InvalidateRect + UpdateWindow on every one.
+BOOL CALLBACK CollectWindow(HWND child, LPARAM all) {
+    reinterpret_cast<std::vector<HWND>*>(all)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> TableWindows(HWND table) {
+    std::vector<HWND> windows(1, table);
+    EnumChildWindows(table, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+void RepaintAll(const std::vector<HWND>& windows) {
+    for (HWND w : windows) InvalidateRect(w, nullptr, TRUE);
+    for (HWND w : windows) UpdateWindow(w);
+}
+
+// The vertical bar's line, as the bar reports it (its window ID is 0), and
+// the repaint of what it scrolled.
+void ScrollTable(HWND table, const std::vector<HWND>& windows, int line) {
+    SendMessageA(table, WM_COMMAND, 0, line);
+    for (HWND w : windows) UpdateWindow(w);
+}
+
+// A list control of 1,000 rows against the same list of 10 (five rows in
+// view either way): loading every cell (per row, the cost must stay flat:
+// target 1,000 rows at most 120x 10 rows), a paint and one scroll step
+// (target at most 2x each).
+bool TableFigure() {
+    std::string path = WriteSkin(TableSkin(), "tessaro-bench-table.tsk");
+    bool ok = true;
+
+    // Loading: fresh lists every round, only the loading timed; which side
+    // goes first alternates. A round of the large side takes seconds, so
+    // five rounds.
+    std::vector<double> largeMs, smallMs;
+    for (int round = 0; round < 5; ++round) {
+        CListeBitmap* large = NewTable(path, 0);
+        CListeBitmap* small = NewTable(path, kTableBar + kTableColumnsW + 8);
+        auto time = [](CListeBitmap* table, int rows) {
+            double start = NowMs();
+            LoadRows(table, rows);
+            return NowMs() - start;
+        };
+        if (round % 2 == 0) {
+            largeMs.push_back(time(large, 1000));
+            smallMs.push_back(time(small, 10));
+        } else {
+            smallMs.push_back(time(small, 10));
+            largeMs.push_back(time(large, 1000));
+        }
+        DestroyWindow(large->GetWindowHandle());
+        DestroyWindow(small->GetWindowHandle());
+        delete large;
+        delete small;
+        Pump();
+    }
+    Report("loading of a list of 1000 rows x 3 columns, every cell (reference: the same list of 10 rows; "
+           "target ratio at most 120)",
+           Medians{Median(largeMs), Median(smallMs)});
+
+    CListeBitmap* large = NewTable(path, 0);
+    CListeBitmap* small = NewTable(path, kTableBar + kTableColumnsW + 8);
+    LoadRows(large, 1000);
+    LoadRows(small, 10);
+    HWND largeWindow = large->GetWindowHandle(), smallWindow = small->GetWindowHandle();
+    std::vector<HWND> largeAll = TableWindows(largeWindow), smallAll = TableWindows(smallWindow);
+    Pump();
+    if (largeAll.size() != smallAll.size()) {
+        std::printf("%s table: the two lists have %u and %u windows\n", kFlavour, unsigned(largeAll.size()),
+                    unsigned(smallAll.size()));
+        ok = false;
+    } else {
+        Report("paint of a list of 1000 rows x 3 columns (reference: the same list of 10 rows)",
+               Interleaved(101, 2, [&] { RepaintAll(largeAll); }, [&] { RepaintAll(smallAll); }));
+        // Both in mid-list, then one row forward or back in turn.
+        ScrollTable(largeWindow, largeAll, 500);
+        ScrollTable(smallWindow, smallAll, 2);
+        int largeAt = 500, smallAt = 2;
+        Report("one scroll step of a list of 1000 rows x 3 columns (reference: the same list of 10 rows)",
+               Interleaved(101, 2,
+                           [&] {
+                               largeAt = largeAt == 500 ? 501 : 500;
+                               ScrollTable(largeWindow, largeAll, largeAt);
+                           },
+                           [&] {
+                               smallAt = smallAt == 2 ? 3 : 2;
+                               ScrollTable(smallWindow, smallAll, smallAt);
+                           }));
+    }
+    DestroyWindow(largeWindow);
+    DestroyWindow(smallWindow);
+    delete large;
+    delete small;
+    DeleteFileA(path.c_str());
+    return ok;
+}
 }  // namespace
 
 // Runs every figure, or only those named on the command line
-// (outline, repaint, cycles, slider, strip, edit, frame). A figure whose
+// (outline, repaint, cycles, slider, strip, edit, frame, wheel, table). A figure whose
 // two sides do not give the same result fails the run (exit code 1).
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) {
@@ -1345,6 +1694,8 @@ int main(int argc, char** argv) {
         ok = RegistryFigure(framePath) && ok;
         DeleteFileA(framePath.c_str());
     }
+    if (wanted("wheel")) ok = WheelFigure() && ok;
+    if (wanted("table")) ok = TableFigure() && ok;
     DeleteFileA(path.c_str());
     return ok ? 0 : 1;
 }

@@ -122,6 +122,8 @@ Page* NewIndicatorsPage(const std::string& skin, HINSTANCE instance);
 Page* NewSlidersPage(const std::string& skin, HINSTANCE instance);
 Page* NewListsPage(const std::string& skin, HINSTANCE instance);
 Page* NewTextPage(const std::string& skin, HINSTANCE instance);
+Page* NewWheelPage(const std::string& skin, HINSTANCE instance);
+Page* NewTablesPage(const std::string& skin, HINSTANCE instance);
 
 }  // namespace gallery
 

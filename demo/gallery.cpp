@@ -1,6 +1,6 @@
 // Tessaro gallery: the library's controls on a skinned panel, one page at a
-// time (the controls, the indicator views, the sliders, the lists and the
-// text fields), with tabs in the header to switch pages and a status line
+// time (the controls, the indicator views, the sliders, the lists, the text
+// fields, the tab wheel and the tables), with tabs in the header to switch pages and a status line
 // that shows the last report received. The main window is a skinned,
 // resizable frame: the system moves it by its title bar and sizes it by its
 // borders; a caption, the close, minimise and pop-up buttons and a size
@@ -12,7 +12,7 @@
 // Without a skin path the gallery looks for default.tsk next to itself, then
 // for skins/default/default.tsk above it (the build tree). --page picks the
 // page shown first: 1 or "controls", 2 or "indicators", 3 or "sliders", 4 or
-// "lists", 5 or "text". --size sets the frame window's size (no smaller than
+// "lists", 5 or "text", 6 or "wheel", 7 or "tables". --size sets the frame window's size (no smaller than
 // the panel needs); --popup opens the pop-up at the start.
 // With --screenshot it shows the window for a moment, writes what is on
 // screen inside the window to a 24-bit BMP file and exits (0 on success).
@@ -132,25 +132,30 @@ const UINT kNotifyData = 0x7E55;
 // run inside the frame's own message that reported the click.
 const UINT kMsgClose = WM_APP + 1, kMsgMinimise = WM_APP + 2;
 
-const int kPageCount = 5;
-const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists", "text"};
-const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders", "Lists", "Text"};
+const int kPageCount = 7;
+const char* const kPageNames[kPageCount] = {"controls", "indicators", "sliders", "lists", "text", "wheel", "tables"};
+const char* const kPageTitles[kPageCount] = {"Controls", "Indicators", "Sliders", "Lists", "Text", "Wheel", "Tables"};
 
-// Each page tab is as wide as its title needs: its width and frames.
+// Each page tab is as wide as its title needs (in the tabs' 11 px bold
+// font): its width and frames.
 struct TabLook {
     int width, region, normal, disabled, selected, pushed;
 };
 const TabLook kTabLooks[kPageCount] = {
+    {SKIN_PAGE_TAB62_W, SKIN_PAGE_TAB62_REGION, SKIN_PAGE_TAB62_NORMAL, SKIN_PAGE_TAB62_DISABLED,
+     SKIN_PAGE_TAB62_SELECTED, SKIN_PAGE_TAB62_PUSHED},
     {SKIN_PAGE_TAB72_W, SKIN_PAGE_TAB72_REGION, SKIN_PAGE_TAB72_NORMAL, SKIN_PAGE_TAB72_DISABLED,
      SKIN_PAGE_TAB72_SELECTED, SKIN_PAGE_TAB72_PUSHED},
-    {SKIN_PAGE_TAB4_W, SKIN_PAGE_TAB4_REGION, SKIN_PAGE_TAB4_NORMAL, SKIN_PAGE_TAB4_DISABLED,
-     SKIN_PAGE_TAB4_SELECTED, SKIN_PAGE_TAB4_PUSHED},
-    {SKIN_PAGE_TAB60_W, SKIN_PAGE_TAB60_REGION, SKIN_PAGE_TAB60_NORMAL, SKIN_PAGE_TAB60_DISABLED,
-     SKIN_PAGE_TAB60_SELECTED, SKIN_PAGE_TAB60_PUSHED},
     {SKIN_PAGE_TAB52_W, SKIN_PAGE_TAB52_REGION, SKIN_PAGE_TAB52_NORMAL, SKIN_PAGE_TAB52_DISABLED,
      SKIN_PAGE_TAB52_SELECTED, SKIN_PAGE_TAB52_PUSHED},
-    {SKIN_PAGE_TAB52_W, SKIN_PAGE_TAB52_REGION, SKIN_PAGE_TAB52_NORMAL, SKIN_PAGE_TAB52_DISABLED,
-     SKIN_PAGE_TAB52_SELECTED, SKIN_PAGE_TAB52_PUSHED},
+    {SKIN_PAGE_TAB42_W, SKIN_PAGE_TAB42_REGION, SKIN_PAGE_TAB42_NORMAL, SKIN_PAGE_TAB42_DISABLED,
+     SKIN_PAGE_TAB42_SELECTED, SKIN_PAGE_TAB42_PUSHED},
+    {SKIN_PAGE_TAB40_W, SKIN_PAGE_TAB40_REGION, SKIN_PAGE_TAB40_NORMAL, SKIN_PAGE_TAB40_DISABLED,
+     SKIN_PAGE_TAB40_SELECTED, SKIN_PAGE_TAB40_PUSHED},
+    {SKIN_PAGE_TAB48_W, SKIN_PAGE_TAB48_REGION, SKIN_PAGE_TAB48_NORMAL, SKIN_PAGE_TAB48_DISABLED,
+     SKIN_PAGE_TAB48_SELECTED, SKIN_PAGE_TAB48_PUSHED},
+    {SKIN_PAGE_TAB48_W, SKIN_PAGE_TAB48_REGION, SKIN_PAGE_TAB48_NORMAL, SKIN_PAGE_TAB48_DISABLED,
+     SKIN_PAGE_TAB48_SELECTED, SKIN_PAGE_TAB48_PUSHED},
 };
 
 const UINT_PTR kScreenshotTimer = 1, kSecondTimer = 2, kTickTimer = 3;
@@ -359,30 +364,31 @@ bool Make(CBitmapWindow* w, HWND parent, int id, int x, int y) {
                      SW_SHOW) != 0;
 }
 
-// The title badge at the left of the header band; the page tabs take the
-// rest of the band.
+// The title badge at the left of the header band (the narrow one, so that
+// seven page tabs fit); the page tabs take the rest of the band.
 void BuildTitle(HWND panel) {
     char* skin = Chars(g.skin);
-    LOGFONTA titleFont = Font(19, FW_BOLD);
-    g.title = new CBitmapWindow(skin, SKIN_TITLE_REGION, SKIN_TITLE, SKIN_TITLE_DISABLED, titleFont,
-                                Chars(Indent(titleFont, "Tessaro Gallery", 58)), SKIN_COLOR_ON_ACCENT, kLeftLine);
+    LOGFONTA titleFont = Font(15, FW_BOLD);
+    g.title = new CBitmapWindow(skin, SKIN_TITLE_COMPACT_REGION, SKIN_TITLE_COMPACT, SKIN_TITLE_COMPACT_DISABLED,
+                                titleFont, Chars(Indent(titleFont, "Tessaro Gallery", 52)), SKIN_COLOR_ON_ACCENT,
+                                kLeftLine);
     Make(g.title, panel, kIdTitle, SKIN_TITLE_X, SKIN_TITLE_Y);
 }
 
-// The page tabs, in their track (the one for five tabs, each as wide as its
+// The page tabs, in their track (the one for seven tabs, each as wide as its
 // title) at the right of the header band.
 bool BuildTabs(HWND panel) {
     char* skin = Chars(g.skin);
-    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK5, SKIN_PAGE_TRACK5, SKIN_PAGE_TRACK5, Font(12, FW_NORMAL),
+    g.track = new CBitmapWindow(skin, SKIN_PAGE_TRACK7, SKIN_PAGE_TRACK7, SKIN_PAGE_TRACK7, Font(12, FW_NORMAL),
                                 (char*)"", 0, kLeftLine);
-    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK5_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
+    if (!g.track->Create("", WS_CHILD | WS_CLIPCHILDREN, SKIN_TRACK7_X, SKIN_TRACK_Y, -1, -1, g.instance, panel,
                          kIdTrack, SKIN_COLOR_KEY, NULL, NULL, NULL, SW_SHOW))
         return false;
     int x = SKIN_TRACK_PAD;
     for (int i = 0; i < kPageCount; ++i) {
         const TabLook& look = kTabLooks[i];
         g.tabs[i] = new Toggle(skin, look.region, look.normal, look.disabled, look.selected, look.pushed,
-                               Font(12, FW_BOLD), (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
+                               Font(11, FW_BOLD), (char*)kPageTitles[i], SKIN_COLOR_TEXT_MUTED, kCentred);
         if (!Make(g.tabs[i], g.track->GetWindowHandle(), kIdTabs + i, x, SKIN_TRACK_PAD)) return false;
         x += look.width + SKIN_TRACK_PAD;
     }
@@ -395,6 +401,8 @@ bool BuildPages(HWND panel) {
     g.pages[2] = NewSlidersPage(g.skin, g.instance);
     g.pages[3] = NewListsPage(g.skin, g.instance);
     g.pages[4] = NewTextPage(g.skin, g.instance);
+    g.pages[5] = NewWheelPage(g.skin, g.instance);
+    g.pages[6] = NewTablesPage(g.skin, g.instance);
     for (int i = 0; i < kPageCount; ++i)
         if (!g.pages[i]->Build(panel)) return false;
     return true;
@@ -496,7 +504,8 @@ void DestroyControls() {
         delete g.pages[i];
         g.pages[i] = NULL;
     }
-    CUIWindow* all[] = {g.status, g.tabs[0], g.tabs[1], g.tabs[2], g.tabs[3], g.tabs[4], g.track, g.title, g.panel};
+    CUIWindow* all[] = {g.status,   g.tabs[0], g.tabs[1], g.tabs[2], g.tabs[3], g.tabs[4],
+                        g.tabs[5],  g.tabs[6], g.track,   g.title,   g.panel};
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i)
         if (all[i] && all[i]->GetWindowHandle()) DestroyWindow(all[i]->GetWindowHandle());
     for (size_t i = 0; i < sizeof all / sizeof all[0]; ++i) delete all[i];
@@ -702,8 +711,9 @@ std::string FindSkin() {
 }
 
 const char kUsage[] =
-    "usage: gallery.exe [skin path] [--page 1|2|3|4|5|controls|indicators|sliders|lists|text] [--size WxH]\n"
-    "                   [--popup] [--screenshot out.bmp]\n";
+    "usage: gallery.exe [skin path]\n"
+    "                   [--page 1|2|3|4|5|6|7|controls|indicators|sliders|lists|text|wheel|tables]\n"
+    "                   [--size WxH] [--popup] [--screenshot out.bmp]\n";
 
 // A page by number (from 1) or by name; -1 when there is no such page.
 int PageIndex(const char* text) {

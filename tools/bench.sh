@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the benchmarks under Wine in both MinGW flavours,
 # x86 then x64; one line per figure, each starting with its flavour.
-#   bash tools/bench.sh [outline|repaint|cycles|slider|strip|edit|frame ...]
+#   bash tools/bench.sh [outline|repaint|cycles|slider|strip|edit|frame|wheel|table ...]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"

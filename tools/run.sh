@@ -7,7 +7,9 @@
 #                                     gallery-indicators.png,
 #                                     gallery-sliders.png,
 #                                     gallery-lists.png,
-#                                     gallery-text.png and
+#                                     gallery-text.png,
+#                                     gallery-wheel.png,
+#                                     gallery-tables.png and
 #                                     gallery-popup.png (the pop-up open
 #                                     over the controls page) at the
 #                                     repository root
@@ -57,14 +59,15 @@ fi
 
 # Screenshot mode: a private display and wineserver, stopped on exit. One
 # picture per gallery page: gallery.png (the controls),
-# gallery-indicators.png, gallery-sliders.png, gallery-lists.png and
-# gallery-text.png; and gallery-popup.png, the controls page with the
-# pop-up open.
+# gallery-indicators.png, gallery-sliders.png, gallery-lists.png,
+# gallery-text.png, gallery-wheel.png and gallery-tables.png; and
+# gallery-popup.png, the
+# controls page with the pop-up open.
 source tools/wine-env.sh "$build"
 # Wine sees the Linux file system as drive Z:.
 to_windows() { printf 'Z:%s' "${1//\//\\}"; }
 pictures=()
-for page in controls indicators sliders lists text popup; do
+for page in controls indicators sliders lists text wheel tables popup; do
   picture="$root/gallery.png"
   [ "$page" = controls ] || picture="$root/gallery-$page.png"
   shot="$build/gallery-$page-screenshot.bmp"

@@ -4,7 +4,7 @@
 #ifndef TESSARO_DEFAULT_SKIN_H
 #define TESSARO_DEFAULT_SKIN_H
 
-#define SKIN_IMAGE_COUNT 268
+#define SKIN_IMAGE_COUNT 346
 
 #define SKIN_PANEL                  1   /* 640x380 */
 #define SKIN_TITLE_REGION           2   /* 240x56 */
@@ -274,6 +274,84 @@
 #define SKIN_POPUP_REGION           266   /* 296x184 */
 #define SKIN_POPUP                  267   /* 296x184 */
 #define SKIN_POPUP_DISABLED         268   /* 296x184 */
+#define SKIN_WHEEL_PLATE            269   /* 452x42 */
+#define SKIN_WHEEL_TAB_ACTIVE       270   /* 96x30 */
+#define SKIN_WHEEL_TAB_NORMAL       271   /* 96x30 */
+#define SKIN_PAGE_TRACK6            272   /* 344x36 */
+#define SKIN_PAGE_TAB62_REGION      273   /* 62x28 */
+#define SKIN_PAGE_TAB62_NORMAL      274   /* 62x28 */
+#define SKIN_PAGE_TAB62_DISABLED    275   /* 62x28 */
+#define SKIN_PAGE_TAB62_SELECTED    276   /* 62x28 */
+#define SKIN_PAGE_TAB62_PUSHED      277   /* 62x28 */
+#define SKIN_PAGE_TAB42_REGION      278   /* 42x28 */
+#define SKIN_PAGE_TAB42_NORMAL      279   /* 42x28 */
+#define SKIN_PAGE_TAB42_DISABLED    280   /* 42x28 */
+#define SKIN_PAGE_TAB42_SELECTED    281   /* 42x28 */
+#define SKIN_PAGE_TAB42_PUSHED      282   /* 42x28 */
+#define SKIN_PAGE_TAB40_REGION      283   /* 40x28 */
+#define SKIN_PAGE_TAB40_NORMAL      284   /* 40x28 */
+#define SKIN_PAGE_TAB40_DISABLED    285   /* 40x28 */
+#define SKIN_PAGE_TAB40_SELECTED    286   /* 40x28 */
+#define SKIN_PAGE_TAB40_PUSHED      287   /* 40x28 */
+#define SKIN_PAGE_TAB48_REGION      288   /* 48x28 */
+#define SKIN_PAGE_TAB48_NORMAL      289   /* 48x28 */
+#define SKIN_PAGE_TAB48_DISABLED    290   /* 48x28 */
+#define SKIN_PAGE_TAB48_SELECTED    291   /* 48x28 */
+#define SKIN_PAGE_TAB48_PUSHED      292   /* 48x28 */
+#define SKIN_COMBO_DISPLAY_REGION   293   /* 152x24 */
+#define SKIN_COMBO_DISPLAY          294   /* 152x24 */
+#define SKIN_COMBO_DISPLAY_DISABLED 295   /* 152x24 */
+#define SKIN_COMBO_BUTTON_REGION    296   /* 24x24 */
+#define SKIN_COMBO_BUTTON_NORMAL    297   /* 24x24 */
+#define SKIN_COMBO_BUTTON_DISABLED  298   /* 24x24 */
+#define SKIN_COMBO_BUTTON_OVER      299   /* 24x24 */
+#define SKIN_COMBO_BUTTON_PUSHED    300   /* 24x24 */
+#define SKIN_COMBO_LIST_REGION      301   /* 160x144 */
+#define SKIN_COMBO_LIST             302   /* 160x144 */
+#define SKIN_COMBO_ITEM             303   /* 152x24 */
+#define SKIN_COMBO_ITEM_SELECTED    304   /* 152x24 */
+#define SKIN_COMBO_ITEM_DISABLED    305   /* 152x24 */
+#define SKIN_COMBO_BAR_REGION       306   /* 16x144 */
+#define SKIN_TABLE_REGION           307   /* 376x200 */
+#define SKIN_TABLE                  308   /* 376x200 */
+#define SKIN_TABLE_VBAR_REGION      309   /* 16x184 */
+#define SKIN_TABLE_HBAR_REGION      310   /* 360x16 */
+#define SKIN_TABLE_HEADER           311   /* 360x24 */
+#define SKIN_TABLE_TITLE_NAME       312   /* 188x24 */
+#define SKIN_TABLE_TITLE_NAME_PUSHED 313   /* 188x24 */
+#define SKIN_TABLE_TITLE_SIZE       314   /* 76x24 */
+#define SKIN_TABLE_TITLE_SIZE_PUSHED 315   /* 76x24 */
+#define SKIN_TABLE_TITLE_DATE       316   /* 96x24 */
+#define SKIN_TABLE_TITLE_DATE_PUSHED 317   /* 96x24 */
+#define SKIN_TABLE_COLUMN_NAME      318   /* 188x160 */
+#define SKIN_TABLE_COLUMN_SIZE      319   /* 76x160 */
+#define SKIN_TABLE_COLUMN_DATE      320   /* 96x160 */
+#define SKIN_TABLE_CELL_NAME        321   /* 188x20 */
+#define SKIN_TABLE_CELL_NAME_SELECTED 322   /* 188x20 */
+#define SKIN_TABLE_CELL_SIZE        323   /* 76x20 */
+#define SKIN_TABLE_CELL_SIZE_SELECTED 324   /* 76x20 */
+#define SKIN_TABLE_CELL_DATE        325   /* 96x20 */
+#define SKIN_TABLE_CELL_DATE_SELECTED 326   /* 96x20 */
+#define SKIN_TITLE_COMPACT_REGION   327   /* 188x56 */
+#define SKIN_TITLE_COMPACT          328   /* 188x56 */
+#define SKIN_TITLE_COMPACT_DISABLED 329   /* 188x56 */
+#define SKIN_PAGE_TRACK7            330   /* 396x36 */
+#define SKIN_TABLE_LEFT_NORMAL      331   /* 16x16 */
+#define SKIN_TABLE_LEFT_DISABLED    332   /* 16x16 */
+#define SKIN_TABLE_LEFT_OVER        333   /* 16x16 */
+#define SKIN_TABLE_LEFT_PUSHED      334   /* 16x16 */
+#define SKIN_TABLE_RIGHT_NORMAL     335   /* 16x16 */
+#define SKIN_TABLE_RIGHT_DISABLED   336   /* 16x16 */
+#define SKIN_TABLE_RIGHT_OVER       337   /* 16x16 */
+#define SKIN_TABLE_RIGHT_PUSHED     338   /* 16x16 */
+#define SKIN_TABLE_UP_NORMAL        339   /* 16x16 */
+#define SKIN_TABLE_UP_DISABLED      340   /* 16x16 */
+#define SKIN_TABLE_UP_OVER          341   /* 16x16 */
+#define SKIN_TABLE_UP_PUSHED        342   /* 16x16 */
+#define SKIN_TABLE_DOWN_NORMAL      343   /* 16x16 */
+#define SKIN_TABLE_DOWN_DISABLED    344   /* 16x16 */
+#define SKIN_TABLE_DOWN_OVER        345   /* 16x16 */
+#define SKIN_TABLE_DOWN_PUSHED      346   /* 16x16 */
 
 /* Sizes of the image groups. */
 #define SKIN_PANEL_W 640
@@ -437,6 +515,51 @@
 #define SKIN_FRAME_GRIP_SIZE 8
 #define SKIN_POPUP_W 296
 #define SKIN_POPUP_H 184
+
+/* Tab wheel: the wheel window (SKIN_WHEEL_W wide, one tab high) sits at
+ * (SKIN_WHEEL_PAD, SKIN_WHEEL_PAD) on its plate; labels at y =
+ * SKIN_WHEEL_TEXT_Y on the tab faces. Six page tabs take the six-tab track
+ * (tabs of 62, 72, 52, 42, 40 and 48 px, labels in an 11 px bold font). */
+#define SKIN_WHEEL_TAB_W 96
+#define SKIN_WHEEL_TAB_H 30
+#define SKIN_WHEEL_W 440
+#define SKIN_WHEEL_PAD 6
+#define SKIN_WHEEL_PLATE_W 452
+#define SKIN_WHEEL_PLATE_H 42
+#define SKIN_WHEEL_TEXT_Y 9
+#define SKIN_TRACK6_X 272
+#define SKIN_TRACK6_W 344
+#define SKIN_PAGE_TAB62_W 62
+#define SKIN_PAGE_TAB42_W 42
+#define SKIN_PAGE_TAB40_W 40
+#define SKIN_PAGE_TAB48_W 48
+
+/* Combo box: display SKIN_COMBO_ROW_W x SKIN_COMBO_ROW_H with the button
+ * (SKIN_COMBO_BUTTON_W wide) at its right; the list SKIN_COMBO_LIST_W x
+ * SKIN_COMBO_LIST_H (give these to Create) with its bar at its right.
+ * List control: vertical bar SKIN_SCROLL_THICKNESS x SKIN_TABLE_VBAR_H at
+ * the left, header SKIN_TABLE_HEADER_H high, columns of the widths below,
+ * SKIN_TABLE_ROWS rows of SKIN_TABLE_ROW_H in view. Seven page tabs take
+ * the seven-tab track beside the narrow title badge. */
+#define SKIN_COMBO_ROW_W 152
+#define SKIN_COMBO_ROW_H 24
+#define SKIN_COMBO_BUTTON_W 24
+#define SKIN_COMBO_W 176
+#define SKIN_COMBO_LIST_W 160
+#define SKIN_COMBO_LIST_H 144
+#define SKIN_COMBO_ROWS 6
+#define SKIN_TABLE_W 376
+#define SKIN_TABLE_H 200
+#define SKIN_TABLE_VBAR_H 184
+#define SKIN_TABLE_HEADER_H 24
+#define SKIN_TABLE_ROW_H 20
+#define SKIN_TABLE_ROWS 8
+#define SKIN_TABLE_NAME_W 188
+#define SKIN_TABLE_SIZE_W 76
+#define SKIN_TABLE_DATE_W 96
+#define SKIN_TRACK7_X 220
+#define SKIN_TRACK7_W 396
+#define SKIN_TITLE_COMPACT_W 188
 
 /* Colours (COLORREF, 0x00BBGGRR). */
 #define SKIN_COLOR_KEY        0xFF00FFu   /* cut away: the transparent colour */

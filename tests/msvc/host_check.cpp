@@ -151,6 +151,17 @@ static const ClassCase kClasses[] = {
          return new CFrameWindow(skinPath, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1);
      }, false},
     {"CPopUpWindow", []() -> CUIWindow* { return new CPopUpWindow(skinPath, 1, 1, 1, 9); }, true},
+    {"CWheelWindow", []() -> CUIWindow* { return new CWheelWindow(skinPath); }, false},
+    {"CComboBoxBitmap", []() -> CUIWindow* {
+         BITMAPLISTID frames = {1, 1, 1, 1, 1};
+         return new CComboBoxBitmap(skinPath, frames, frames, frames, frames, frames, frames, frames, SkinFont(),
+                                    kTransparent);
+     }, false},
+    {"CListeBitmap", []() -> CUIWindow* {
+         BITMAPLISTID frames = {1, 1, 1, 1, 1};
+         return new CListeBitmap(skinPath, frames, frames, frames, frames, frames, frames, frames, frames, frames,
+                                 frames, SkinFont());
+     }, true},
     // A control added to the library gets one entry here.
 };
 static const int kClassCount = sizeof kClasses / sizeof kClasses[0];
@@ -212,6 +223,9 @@ static const char kAddChildWindow[] =
     "?AddChildWindow@CFrameWindow@@QEAAHPEAVCBitmapWindow@@W4tagFIDUCIAL_POINT@@HH@Z";
 static const char kResizingClient[] = "?ResizingClient@CFrameWindow@@QEAAHPEAUHWND__@@_J@Z";
 static const char kGetChildWindow[] = "?GetChildWindow@CPopUpWindow@@QEAAHPEAPEAUHWND__@@H@Z";
+static const char kWheelCreate[] =
+    "?Create@CWheelWindow@@UEAAHPEBDKHHHHPEAUHINSTANCE__@@PEAUHWND__@@W4tagWindow_Pos@@JKPEAUHICON__@@44H@Z";
+static const char kSetTabButtonItem[] = "?SetTabButtonItem@CWheelWindow@@QEAAHHHHHHHHPEA_J@Z";
 #else
 static const char kDefaultConstructor[] = "??0CUIWindow@@QAE@XZ";
 static const char kCreate[] = "?Create@CUIWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
@@ -227,6 +241,9 @@ static const char kGetEditBoxText[] = "?GetEditBoxText@CBitmapEditBox@@QAEKPADH@
 static const char kAddChildWindow[] = "?AddChildWindow@CFrameWindow@@QAEHPAVCBitmapWindow@@W4tagFIDUCIAL_POINT@@HH@Z";
 static const char kResizingClient[] = "?ResizingClient@CFrameWindow@@QAEHPAUHWND__@@J@Z";
 static const char kGetChildWindow[] = "?GetChildWindow@CPopUpWindow@@QAEHPAPAUHWND__@@H@Z";
+static const char kWheelCreate[] =
+    "?Create@CWheelWindow@@UAEHPBDKHHHHPAUHINSTANCE__@@PAUHWND__@@W4tagWindow_Pos@@JKPAUHICON__@@44H@Z";
+static const char kSetTabButtonItem[] = "?SetTabButtonItem@CWheelWindow@@QAEHHHHHHHHPA_J@Z";
 #endif
 
 static void CheckExports() {
@@ -245,6 +262,8 @@ static void CheckExports() {
     CHECK(Exports(kAddChildWindow), "exports CFrameWindow::AddChildWindow with its FIDUCIAL_POINT enum");
     CHECK(Exports(kResizingClient), "exports CFrameWindow::ResizingClient with a pointer-wide message argument");
     CHECK(Exports(kGetChildWindow), "exports CPopUpWindow::GetChildWindow(HWND*, int)");
+    CHECK(Exports(kWheelCreate), "exports CWheelWindow::Create with its Window_Pos enum, as a virtual member");
+    CHECK(Exports(kSetTabButtonItem), "exports CWheelWindow::SetTabButtonItem with a 64-bit error slot");
     for (int i = 0; i < kClassCount; ++i) {
         sprintf(name, kDestructorFormat, kClasses[i].name);
         sprintf(what, "exports the virtual destructor %s", name);
@@ -968,6 +987,266 @@ static void CheckPopUps(HWND notify) {
 }
 
 // ---------------------------------------------------------------------------
+// The tab wheel: its layout read through a derived class, and a click on a
+// side tab that turns it and reports to the parent.
+
+struct WheelFields : CWheelWindow {
+    static UINT SlotCount(CWheelWindow* w) {
+        UINT CWheelWindow::*field = &WheelFields::m_nSlotCount;
+        return w->*field;
+    }
+    static WHEELSLOT* Slots(CWheelWindow* w) {
+        WHEELSLOT* CWheelWindow::*field = &WheelFields::m_pSlots;
+        return w->*field;
+    }
+    static int Centre(CWheelWindow* w) {
+        int CWheelWindow::*field = &WheelFields::m_nCentre;
+        return w->*field;
+    }
+    static UINT ItemCount(CWheelWindow* w) {
+        UINT CWheelWindow::*field = &WheelFields::m_nItemCount;
+        return w->*field;
+    }
+};
+
+struct WheelReports {
+    int count;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+static WheelReports wheelReports;
+
+static LRESULT CALLBACK WheelParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND) {
+        ++wheelReports.count;
+        wheelReports.wParam = wParam;
+        wheelReports.lParam = lParam;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void CheckWheel() {
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = WheelParentProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = "TessaroMsvcWheelParent";
+    RegisterClassA(&wc);
+    HWND parent = CreateWindowExA(0, "TessaroMsvcWheelParent", "", WS_POPUP, 0, 420, 260, 40, 0, 0, instance, 0);
+    ShowWindow(parent, SW_SHOWNOACTIVATE);
+
+    // Six tabs of 40x20 in a 240-pixel wheel: the middle one at x 100 and
+    // one on each side (six tabs leave room for one).
+    CWheelWindow* wheel = new CWheelWindow(skinPath);
+    __int64 error = 0;
+    bool added = true;
+    for (int id = 0; id < 6; ++id) added = wheel->SetTabButtonItem(id, 40, 20, 0, 1, 1, 0, &error) == 1 && added;
+    CHECK(added && error == 0 && wheel->SetTabButtonItem(3, 99, 99, 0, 1, 1, 0, &error) == 1 &&
+              WheelFields::ItemCount(wheel) == 6 && wheel->SetTabButtonItem(9, 0, 20, 0, 1, 1, 0, &error) == 0,
+          "CWheelWindow: six tabs added, a known ID kept, a tab without width refused");
+    wheel->SetTabTextItem(0, 2, 2, 0, 0, 4, RGB(255, 255, 255), "News");
+    wheel->SetTab(0, SLOT_RIGHT);
+    int created = wheel->Create("", WS_CHILD | WS_VISIBLE, 10, 10, 240, 20, instance, parent, WP_HORIZONTAL, 31, 0,
+                                0, 0, 0, SW_SHOW);
+    HWND hwnd = wheel->GetWindowHandle();
+    PumpMessages();
+    WHEELSLOT* slots = WheelFields::Slots(wheel);
+    CHECK(created == 1 && hwnd && GetParent(hwnd) == parent && WheelFields::Centre(wheel) == 120 &&
+              WheelFields::SlotCount(wheel) == 3 && slots && slots[0].nKind == SLOT_CENTRE && slots[0].x == 100 &&
+              slots[1].nKind == SLOT_RIGHT && slots[1].x == 140 && slots[2].nKind == SLOT_LEFT && slots[2].x == 60,
+          "CWheelWindow: Create (Window_Pos) lays out the middle slot at 100, right at 140, left at 60");
+
+    // A click on the right tab: tab 1 becomes current and the parent hears of it.
+    memset(&wheelReports, 0, sizeof wheelReports);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 5));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(150, 5));
+    PumpMessages();
+    CHECK(wheelReports.count == 1 && wheelReports.wParam == 31 && wheelReports.lParam == 1,
+          "CWheelWindow: a click on the right tab posts WM_COMMAND (wheel ID, tab 1) to the parent");
+    // From tab 1, the left tab is tab 0 again.
+    memset(&wheelReports, 0, sizeof wheelReports);
+    wheel->SetTab(1, SLOT_RIGHT);
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 5));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(70, 5));
+    PumpMessages();
+    CHECK(wheelReports.count == 1 && wheelReports.wParam == 31 && wheelReports.lParam == 0,
+          "CWheelWindow: a click on the left tab turns back to tab 0 and reports it");
+
+    DestroyWindow(hwnd);
+    CHECK(!IsWindow(hwnd) && wheel->GetWindowHandle() == 0, "CWheelWindow: DestroyWindow ends the wheel");
+    CUIWindow* base = wheel;
+    delete base;  // the virtual destructor frees the tabs and the layout
+    DestroyWindow(parent);
+}
+
+// ---------------------------------------------------------------------------
+// The combo box and the list control, driven as a host drives them.
+
+#if defined(_M_X64)
+static const char kComboCreate[] =
+    "?Create@CComboBoxBitmap@@UEAAHPEBDKHHHHHHPEAUHINSTANCE__@@PEAUHWND__@@JKPEAUHICON__@@33H@Z";
+static const char kComboSetItems[] = "?SetItems@CComboBoxBitmap@@QEAAHUtagBITMAPLISTID@@PEADKHPEA_J@Z";
+static const char kSetColumn[] = "?SetBitmapCloumBitmapItem@CListeBitmap@@QEAAHHUtagBITMAPLISTID@@PEADK0PEA_J@Z";
+static const char kRemoveColumn[] = "?RemoveCloumBitmapItem@CListeBitmap@@QEAAHHPEA_J@Z";
+#else
+static const char kComboCreate[] =
+    "?Create@CComboBoxBitmap@@UAEHPBDKHHHHHHPAUHINSTANCE__@@PAUHWND__@@JKPAUHICON__@@33H@Z";
+static const char kComboSetItems[] = "?SetItems@CComboBoxBitmap@@QAEHUtagBITMAPLISTID@@PADKHPA_J@Z";
+static const char kSetColumn[] = "?SetBitmapCloumBitmapItem@CListeBitmap@@QAEHHUtagBITMAPLISTID@@PADK0PA_J@Z";
+static const char kRemoveColumn[] = "?RemoveCloumBitmapItem@CListeBitmap@@QAEHHPA_J@Z";
+#endif
+
+// The protected fields a host subclass reads.
+struct ComboFields : CComboBoxBitmap {
+    static CBitmapButton* Button(CComboBoxBitmap* c) {
+        CBitmapButton* CComboBoxBitmap::*field = &ComboFields::m_pButton;
+        return c->*field;
+    }
+    static CDispalyMultiBitmapWindow* List(CComboBoxBitmap* c) {
+        CDispalyMultiBitmapWindow* CComboBoxBitmap::*field = &ComboFields::m_pList;
+        return c->*field;
+    }
+    static unsigned int Lines(CComboBoxBitmap* c) {
+        unsigned int CComboBoxBitmap::*field = &ComboFields::m_nLines;
+        return c->*field;
+    }
+    static int Dropped(CComboBoxBitmap* c) {
+        int CComboBoxBitmap::*field = &ComboFields::m_bDropped;
+        return c->*field;
+    }
+    static int ActiveItem(CComboBoxBitmap* c) {
+        int CComboBoxBitmap::*field = &ComboFields::m_nActiveItemID;
+        return c->*field;
+    }
+};
+
+struct ListFields : CListeBitmap {
+    static int Columns(CListeBitmap* l) {
+        int CListeBitmap::*field = &ListFields::m_nRowWindows;
+        return l->*field;
+    }
+    static ROWWINDOW* Column(CListeBitmap* l, int index) {
+        ROWWINDOW* CListeBitmap::*field = &ListFields::m_pRowWindows;
+        return l->*field + index;
+    }
+    static int NextChildID(CListeBitmap* l) {
+        int CListeBitmap::*field = &ListFields::m_nNextChildID;
+        return l->*field;
+    }
+    static unsigned int VLines(CListeBitmap* l) {
+        unsigned int CListeBitmap::*field = &ListFields::m_nVLines;
+        return l->*field;
+    }
+};
+
+static WheelReports tableReports;
+
+static LRESULT CALLBACK TableParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND) {
+        ++tableReports.count;
+        tableReports.wParam = wParam;
+        tableReports.lParam = lParam;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+static void ClickAt(HWND hwnd, int x, int y) {
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpMessages();
+}
+
+static int WindowHeight(HWND hwnd) {
+    RECT r = {0, 0, 0, 0};
+    GetWindowRect(hwnd, &r);
+    return r.bottom - r.top;
+}
+
+static void CheckTables() {
+    CHECK(Exports(kComboCreate), "exports CComboBoxBitmap::Create with the list's size, as a virtual member");
+    CHECK(Exports(kComboSetItems), "exports CComboBoxBitmap::SetItems(BITMAPLISTID, char*, DWORD, int, __int64*)");
+    CHECK(Exports(kSetColumn), "exports CListeBitmap::SetBitmapCloumBitmapItem, spelt as hosts link it");
+    CHECK(Exports(kRemoveColumn), "exports CListeBitmap::RemoveCloumBitmapItem(int, __int64*)");
+
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = TableParentProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = "TessaroMsvcTableParent";
+    RegisterClassA(&wc);
+    HWND parent = CreateWindowExA(0, "TessaroMsvcTableParent", "", WS_POPUP, 300, 420, 200, 100, 0, 0, instance, 0);
+    ShowWindow(parent, SW_SHOWNOACTIVATE);
+
+    // Combo box: every part is the skin's 16x12 image, so the closed box is
+    // 32x12; its list is 16x24 (two items in view).
+    BITMAPLISTID frames = {1, 1, 1, 1, 1};
+    CComboBoxBitmap* combo = new CComboBoxBitmap(skinPath, frames, frames, frames, frames, frames, frames, frames,
+                                                 SkinFont(), kTransparent);
+    int created = combo->Create("", WS_CHILD | WS_VISIBLE, 0, 0, -1, -1, 16, 24, instance, parent, 41,
+                                kTransparent, 0, 0, 0, SW_SHOW);
+    HWND box = combo->GetWindowHandle();
+    __int64 error = 0;
+    for (int id = 1; id <= 3; ++id) combo->SetItems(frames, (char*)"Item", RGB(255, 255, 255), id, &error);
+    PumpMessages();
+    CHECK(created == 1 && box && GetParent(box) == parent && WindowHeight(box) == 12 &&
+              ComboFields::Lines(combo) == 1 && error == 0,
+          "CComboBoxBitmap: Create (16 arguments) sizes the box from its faces; a third item adds a line");
+
+    memset(&tableReports, 0, sizeof tableReports);
+    // The button's report (a button reports a release only while it tracks
+    // the pointer over itself, which a message sent from here cannot give).
+    PostMessageA(box, WM_COMMAND, (WPARAM)ComboFields::Button(combo)->GetIDWindow(), 0);
+    PumpMessages();
+    CHECK(ComboFields::Dropped(combo) == 1 && WindowHeight(box) == 12 + 24 - 1 && tableReports.count == 0,
+          "CComboBoxBitmap: the button's report unrolls the list (the box grows by its height less one), no report");
+    ClickAt(ComboFields::List(combo)->GetWindowHandle(), 4, 12 + 4);   // the second item
+    CHECK(tableReports.count == 1 && tableReports.wParam == 41 && tableReports.lParam == 2 &&
+              ComboFields::ActiveItem(combo) == 2 && ComboFields::Dropped(combo) == 0 && WindowHeight(box) == 12,
+          "CComboBoxBitmap: choosing item 2 posts WM_COMMAND (box ID, 2) and rolls the list up");
+    DestroyWindow(box);
+    CUIWindow* base = combo;
+    delete base;
+
+    // List control: the vertical bar's outline is 16x12 and the header 12
+    // high, so the columns sit at (16, 12) and (32, 12), one 12-pixel row in
+    // view.
+    CListeBitmap* list = new CListeBitmap(skinPath, frames, frames, frames, frames, frames, frames, frames, frames,
+                                          frames, frames, SkinFont());
+    list->SetBitmapCloumBitmapItem(0, frames, (char*)"A", RGB(255, 255, 255), frames, &error);
+    created = list->Create("", WS_CHILD | WS_VISIBLE, 0, 20, 60, 40, instance, parent, 42, kTransparent, 0, 0, 0,
+                           SW_SHOW);
+    int added = list->SetBitmapCloumBitmapItem(1, frames, (char*)"B", RGB(255, 255, 255), frames, &error);
+    for (int row = 5; row <= 6; ++row)
+        for (int column = 0; column < 2; ++column)
+            list->SetRowBitmapItem(row, column, frames, (char*)"cell", RGB(255, 255, 255), &error);
+    PumpMessages();
+    CHECK(created == 1 && added == 1 && ListFields::Columns(list) == 2 && ListFields::Column(list, 0)->nX == 16 &&
+              ListFields::Column(list, 0)->nY == 12 && ListFields::Column(list, 1)->nX == 32 &&
+              ListFields::NextChildID(list) == 6 && ListFields::VLines(list) == 1,
+          "CListeBitmap: columns at (16, 12) and (32, 12), windows 4 and 5, a line for the row that does not fit");
+
+    memset(&tableReports, 0, sizeof tableReports);
+    ClickAt(ListFields::Column(list, 1)->pWindow->GetWindowHandle(), 4, 4);
+    CHECK(tableReports.count == 1 && tableReports.wParam == 42 && tableReports.lParam == 5,
+          "CListeBitmap: a click on a cell of row 5 posts WM_COMMAND (list ID, 5)");
+
+    HWND second = ListFields::Column(list, 1)->pWindow->GetWindowHandle();
+    RECT r = {0, 0, 0, 0};
+    int removed = list->RemoveCloumBitmapItem(0, &error);
+    GetWindowRect(second, &r);
+    POINT at = {r.left, r.top};
+    ScreenToClient(list->GetWindowHandle(), &at);
+    CHECK(removed == 1 && ListFields::Columns(list) == 1 && at.x == 16 && list->RemoveCloumBitmapItem(9, &error) == 0,
+          "CListeBitmap: removing column 0 moves column 1 into its place; an unknown column gives 0");
+    DestroyWindow(list->GetWindowHandle());
+    base = list;
+    delete base;
+    DestroyWindow(parent);
+}
+
+// ---------------------------------------------------------------------------
 
 // A fault ends the program at once with its code and address, instead of a
 // debugger waiting for someone.
@@ -1011,6 +1290,8 @@ int main(int, char**) {
     CHECK(notify != 0, "creates the notify window of the frame and pop-up checks");
     CheckFrames(host, notify);
     CheckPopUps(notify);
+    CheckWheel();
+    CheckTables();
     DestroyWindow(notify);
     for (int i = 0; i < kClassCount; ++i) CheckClass(kClasses[i], host);
     CHECK(PixorelIdle(), "no Pixorel reader or bitmap is open at the end");

@@ -1049,7 +1049,10 @@ Shape Chevron(bool inc) {
     return Union(Capsule(back, m - s * 1.25f, tip, m, 0.95f), Capsule(tip, m, back, m + s * 1.25f, 0.95f));
 }
 
-void DrawArrow(Canvas& c, bool inc, bool vertical, State state) {
+// cut: the rounded end is cut from the image with the key colour; else the
+// corners keep the colour the arrow is drawn over (for bars that are given
+// no transparent colour).
+void DrawArrow(Canvas& c, bool inc, bool vertical, State state, bool cut = true) {
     Shape outline = ArrowOutline(inc);
     Shape inner = Offset(outline, -1);
     switch (state) {
@@ -1074,7 +1077,7 @@ void DrawArrow(Canvas& c, bool inc, bool vertical, State state) {
         c.Fill(Turn(Chevron(inc), vertical), Under(kTextMuted));
         break;
     }
-    c.Cut(Turn(outline, vertical));
+    if (cut) c.Cut(Turn(outline, vertical));
 }
 
 void DrawArrowRegion(Canvas& c, bool inc, bool vertical) {
@@ -1741,6 +1744,382 @@ void AppendFrameImages(std::vector<Image>& t) {
                  [](Canvas& c) { DrawPopUp(c, false); }, Under(kDesk)});
 }
 
+// ================================================================= wheels ==
+// The tab wheel: a dark well (the plate) with the wheel window inside it,
+// and two tab faces, one for the current tab and one for the others. The
+// wheel lays its tabs edge to edge, so each face keeps a small gap of well
+// colour at its sides and the faces read as separate tabs. The label is
+// written by the wheel from the host's (x, y) in a 12 px font, so the face
+// leaves the whole middle free.
+const int kWheelTabW = 96, kWheelTabH = 30;
+const int kWheelPad = 6;                        // the well's margin round the wheel window
+const int kWheelW = 440;                        // the wheel window: five tabs, the outer two cut
+const int kWheelPlateW = kWheelW + 2 * kWheelPad, kWheelPlateH = kWheelTabH + 2 * kWheelPad;
+const int kWheelTextY = 9;                      // a 12 px line in the middle of the face
+const uint32_t kWheelWell = 0x131821, kWheelWellBorder = 0x2C3445;
+
+// ---- the tab track for six page tabs: the gallery's labels in an 11 px
+// bold font, each tab as wide as its label needs, so the track still clears
+// the title badge. 72 and 52 px tabs are the five-tab track's.
+const int kTab6Widths[4] = {62, 42, 40, 48};
+const int kTrack6W = 62 + 72 + 52 + 42 + 40 + 48 + 7 * kTrackPad;
+const int kTrack6X = kPanelW - 24 - kTrack6W;
+
+void DrawTrack6(Canvas& c) {
+    Shape face = RoundRect(0, 0, float(kTrack6W), float(kTrackH), kTrackH / 2.0f);
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+Shape WheelPlateShape() { return RoundRect(0, 0, float(kWheelPlateW), float(kWheelPlateH), 10); }
+
+void DrawWheelPlate(Canvas& c) {
+    Shape face = WheelPlateShape();
+    c.Fill(face, Under(kWheelWell));
+    InnerShadow(c, face, 0.35f);
+    c.Fill(Ring(face, 1), Under(kWheelWellBorder));
+    c.Cut(face);
+}
+
+Shape WheelTabShape() { return RoundRect(2, 1, kWheelTabW - 2.0f, kWheelTabH - 1.0f, 8); }
+
+void DrawWheelTab(Canvas& c, bool active) {
+    Shape face = WheelTabShape();
+    if (active) {
+        c.Fill(face, VGradient(1, Hex(kAccentTop), kWheelTabH - 1.0f, Hex(kAccentBottom)));
+        TopSheen(c, face, 0.18f);
+        c.Fill(Ring(face, 1), Under(kAccentBorder));
+    } else {
+        c.Fill(face, VGradient(1, Hex(kSurfaceTop), kWheelTabH - 1.0f, Hex(kSurfaceBottom)));
+        TopSheen(c, face, 0.06f);
+        c.Fill(Ring(face, 1), Under(kSurfaceBorder));
+    }
+}
+
+void AppendWheelImages(std::vector<Image>& t) {
+    Paint well = Under(kWheelWell), track = Under(kTrackFill);
+    t.push_back({"WHEEL_PLATE", kWheelPlateW, kWheelPlateH,
+                 "Tab wheel plate: a dark inset well (rounded r 10) for a wheel window of SKIN_WHEEL_W x "
+                 "SKIN_WHEEL_TAB_H at (SKIN_WHEEL_PAD, SKIN_WHEEL_PAD) on it; its own region frame",
+                 DrawWheelPlate, Under(kBody)});
+    t.push_back({"WHEEL_TAB_ACTIVE", kWheelTabW, kWheelTabH,
+                 "Tab wheel, the current tab: accent face (rounded r 8) with a gap of well colour at its sides; "
+                 "label at y = SKIN_WHEEL_TEXT_Y in a 12 px font",
+                 [](Canvas& c) { DrawWheelTab(c, true); }, well});
+    t.push_back({"WHEEL_TAB_NORMAL", kWheelTabW, kWheelTabH,
+                 "Tab wheel, the other tabs: slate face, same outline; light labels (SKIN_COLOR_TEXT) read on "
+                 "both faces",
+                 [](Canvas& c) { DrawWheelTab(c, false); }, well});
+
+    t.push_back({"PAGE_TRACK6", kTrack6W, kTrackH,
+                 "Page tab track for six page tabs of different widths (62, 72, 52, 42, 40, 48), drawn for the "
+                 "panel at its place (SKIN_TRACK6_X, SKIN_TRACK_Y); its own region frame",
+                 DrawTrack6, PanelPixels(kTrack6X, kTrackY)});
+    const State tabStates[] = {kNormal, kDisabled, kSelected, kPushed};
+    const char* tabName[] = {"NORMAL", "DISABLED", "SELECTED", "PUSHED"};
+    const char* tabPurpose[] = {"not selected: the track shows through, text only", "disabled",
+                                "selected: accent pill", "pushed (while the tab is held)"};
+    for (int w = 0; w < 4; ++w) {
+        int width = kTab6Widths[w];
+        std::string name = "PAGE_TAB" + std::to_string(width) + "_";
+        std::string what = "Page tab " + std::to_string(width) + " px wide (six-tab track)";
+        t.push_back({Keep(name + "REGION"), width, kTabH, Keep(what + ": outline (pill)"),
+                     [width](Canvas& c) {
+                         c.Silhouette(RoundRect(0, 0, float(width), float(kTabH), kTabH / 2.0f), Hex(kRegionInside));
+                     },
+                     track});
+        for (int s = 0; s < 4; ++s) {
+            State st = tabStates[s];
+            t.push_back({Keep(name + tabName[s]), width, kTabH, Keep(what + ", " + tabPurpose[s]),
+                         [st](Canvas& c) { DrawTabOfWidth(c, st); }, track});
+        }
+    }
+}
+
+// ================================================================= tables ==
+// The combo box and the list control, and the header for seven page tabs.
+//
+// Combo box: a display field and a drop-down button side by side, one row
+// high; under them, once unrolled, the list well with its scroll bar at its
+// right. The display shows the chosen item's own face, so the item rows are
+// as wide and as high as the display and read as a field there too. The
+// scroll bar uses the slate arrows and counter of the other bars; its
+// outline frame gives it the list's height.
+const int kComboRowW = 152, kComboRowH = 24, kComboButtonW = 24, kComboRows = 6;
+const int kComboW = kComboRowW + kComboButtonW;
+const int kComboListW = kComboW - kScrollThick, kComboListH = kComboRowH * kComboRows;
+const uint32_t kComboCell = 0x171C26;   // an item row: a shade lighter than the well
+
+Shape ComboDisplayShape() { return RoundRect(0, 0, kComboRowW + 8.0f, float(kComboRowH), 6); }
+
+void DrawComboDisplay(Canvas& c, bool enabled) {
+    Shape face = ComboDisplayShape();
+    c.Fill(face, Under(enabled ? kField : kDisabledFill));
+    InnerShadow(c, face, 0.25f);
+    c.Fill(Ring(face, 1), Under(enabled ? kFieldBorder : kDisabledBorder));
+    c.Cut(Rect(0, 0, float(kComboRowW), float(kComboRowH)));
+}
+
+Shape ComboButtonShape() { return RoundRect(-8, 0, float(kComboButtonW), float(kComboRowH), 6); }
+
+void DrawComboButton(Canvas& c, State state) {
+    Shape face = ComboButtonShape();
+    uint32_t top = kSurfaceTop, bottom = kSurfaceBottom, border = kSurfaceBorder, mark = kText;
+    if (state == kOver) top = kOverTop, bottom = kOverBottom;
+    if (state == kPushed) top = kAccentPressTop, bottom = kAccentPressBottom, border = kAccentBorder, mark = kOnAccent;
+    if (state == kDisabled) top = bottom = kDisabledFill, border = kDisabledBorder, mark = kDisabledMark;
+    c.Fill(face, VGradient(0, Hex(top), float(kComboRowH), Hex(bottom)));
+    if (state != kDisabled && state != kPushed) TopSheen(c, face, 0.06f);
+    c.Fill(Ring(face, 1), Under(border));
+    // A divider against the display, then a chevron pointing down.
+    c.Fill(Rect(0, 4, 1, kComboRowH - 4.0f), Under(border));
+    const float m = kComboButtonW / 2.0f + 0.5f, y = kComboRowH / 2.0f;
+    c.Fill(Union(Capsule(m - 4, y - 2, m, y + 2, 1.0f), Capsule(m, y + 2, m + 4, y - 2, 1.0f)), Under(mark));
+    c.Cut(Rect(0, 0, float(kComboButtonW), float(kComboRowH)));
+}
+
+void DrawComboList(Canvas& c) {
+    Shape face = Rect(0, 0, float(kComboListW), float(kComboListH));
+    c.Fill(face, Under(kWell));
+    c.Fill(Ring(face, 1), Under(kFieldBorder));
+    c.Cut(face);
+}
+
+// An item row: normal (a flat cell with a divider at its foot), selected
+// (accent pill) or disabled. The strip writes the text from x = 10 at the
+// row's top, the display centred at its top.
+void DrawComboItem(Canvas& c, State state) {
+    const float w = float(c.Width()), h = float(c.Height());
+    if (state == kSelected) {
+        c.Fill(Rect(0, 0, w, h), Under(kWell));
+        Shape pill = RoundRect(2, 1, w - 2, h - 1, 6);
+        c.Fill(pill, VGradient(1, Hex(kAccentTop), h - 1, Hex(kAccentBottom)));
+        c.Fill(Ring(pill, 1), Under(kAccentBorder), 0.7f);
+        return;
+    }
+    c.Fill(Rect(0, 0, w, h), Under(state == kDisabled ? kDisabledFill : kComboCell));
+    c.Fill(Rect(6, h - 1, w - 6, h), Under(state == kDisabled ? kDisabledBorder : kRowDivider));
+}
+
+// A scroll bar's outline frame: the whole bar, a plain rectangle; the
+// arrows cut their rounded ends from it.
+void DrawBarRegion(Canvas& c) {
+    c.Silhouette(Rect(0, 0, float(c.Width()), float(c.Height())), Hex(kRegionInside));
+}
+
+// List control: the vertical bar at the left from the top, the header strip
+// and the three columns right of it, the horizontal bar under the columns.
+// The background (the list's own frame) shows only in the corner under the
+// vertical bar and round the edges of the pieces.
+const int kTableColumnCount = 3;
+const int kTableColumnW[kTableColumnCount] = {188, 76, 96};   // name, size, date
+const int kTableHeaderH = 24, kTableRowH = 20, kTableRows = 8;
+const int kTableColumnsW = 188 + 76 + 96;
+const int kTableColumnH = kTableRowH * kTableRows;
+const int kTableVBarH = kTableHeaderH + kTableColumnH;
+const int kTableW = kScrollThick + kTableColumnsW, kTableH = kTableVBarH + kScrollThick;
+const uint32_t kTableHeaderFill = 0x232B3A, kTableHeaderLine = 0x3C465A;
+const uint32_t kTableCellA = 0x121720, kTableCellB = 0x151B25;   // alternate rows in the column wells
+
+void DrawTableBackground(Canvas& c) {
+    c.Fill(Rect(0, 0, float(kTableW), float(kTableH)), Under(kWell));
+    c.Fill(Rect(0, float(kTableVBarH), float(kScrollThick), float(kTableH)), Under(kTrough));
+}
+
+void DrawTableHeader(Canvas& c) {
+    c.Fill(Rect(0, 0, float(c.Width()), float(c.Height())), VGradient(0, Hex(kSurfaceTop), float(c.Height()),
+                                                                      Hex(kTableHeaderFill)));
+    c.Fill(Rect(0, c.Height() - 1.0f, float(c.Width()), float(c.Height())), Under(kTableHeaderLine));
+}
+
+// A column title: the header's face with a divider at its right; pushed
+// (the title last clicked) it is tinted with the accent and underlined.
+void DrawTableTitle(Canvas& c, bool pushed) {
+    const float w = float(c.Width()), h = float(c.Height());
+    c.Fill(Rect(0, 0, w, h), VGradient(0, Hex(kSurfaceTop), h, Hex(kTableHeaderFill)));
+    if (pushed) {
+        c.Fill(Rect(0, 0, w, h), VGradient(0, Hex(kAccentPressTop), h, Hex(kAccentPressBottom)), 0.55f);
+        c.Fill(Rect(0, h - 2, w, h), Under(kAccent));
+    } else {
+        c.Fill(Rect(0, h - 1, w, h), Under(kTableHeaderLine));
+    }
+    c.Fill(Rect(w - 1, 5, w, h - 5), Under(kTableHeaderLine));
+}
+
+void DrawTableColumn(Canvas& c) {
+    c.Fill(Rect(0, 0, float(c.Width()), float(c.Height())), Under(kTableCellA));
+    c.Fill(Rect(c.Width() - 1.0f, 0, float(c.Width()), float(c.Height())), Under(kRowDivider));
+}
+
+// A cell: the column's well with a divider at its foot and at its right;
+// selected, the row's band in the accent colour, running on across the
+// columns (no rounded ends, so the selected row reads as one band).
+void DrawTableCell(Canvas& c, bool selected) {
+    const float w = float(c.Width()), h = float(c.Height());
+    if (selected) {
+        c.Fill(Rect(0, 0, w, h), VGradient(0, Hex(kAccentTop), h, Hex(kAccentBottom)));
+        c.Fill(Rect(0, h - 1, w, h), Under(kAccentBorder));
+        return;
+    }
+    c.Fill(Rect(0, 0, w, h), Under(kTableCellB));
+    c.Fill(Rect(0, h - 1, w, h), Under(kRowDivider));
+    c.Fill(Rect(w - 1, 0, w, h), Under(kRowDivider));
+}
+
+// ---- the header for seven page tabs: a narrower title badge (the same
+// pill and mark, for a 15 px caption) and a track for seven tabs, the
+// seventh 48 px wide like the sixth.
+const int kTrack7W = 62 + 72 + 52 + 42 + 40 + 48 + 48 + 8 * kTrackPad;
+const int kTrack7X = kPanelW - 24 - kTrack7W;
+const int kTitleCompactW = kTrack7X - kTitleX - 8;
+
+void DrawTrack7(Canvas& c) {
+    Shape face = RoundRect(0, 0, float(kTrack7W), float(kTrackH), kTrackH / 2.0f);
+    c.Fill(face, Under(kTrackFill));
+    c.Fill(Ring(face, 1), Under(kTrackBorder));
+    c.Cut(face);
+}
+
+Shape TitleCompactShape() { return RoundRect(0, 0, float(kTitleCompactW), 56, 28); }
+
+void DrawTitleCompact(Canvas& c, bool enabled) {
+    Shape face = TitleCompactShape();
+    if (enabled) {
+        c.Fill(face, VGradient(0, Hex(0x6D93FF), 56, Hex(0x3F63E6)));
+        TopSheen(c, face, 0.14f);
+        c.Fill(Ring(face, 1), Under(0x5A80F5), 0.6f);
+    } else {
+        c.Fill(face, VGradient(0, Hex(0x2C3445), 56, Hex(0x242B39)));
+        c.Fill(Ring(face, 1), Under(kDisabledBorder));
+    }
+    uint32_t tile = enabled ? kWhite : kDisabledMark;
+    const float x0 = 20, y0 = 16, s = 11, gap = 2.5f;
+    for (int i = 0; i < 4; ++i) {
+        float x = x0 + (i % 2) * (s + gap), y = y0 + (i / 2) * (s + gap);
+        c.Fill(RoundRect(x, y, x + s, y + s, 3), Under(tile), i == 3 ? 0.55f : 0.95f);
+    }
+    c.Cut(face);
+}
+
+void AppendTableImages(std::vector<Image>& t) {
+    Paint body = Under(kBody), well = Under(kWell);
+    // Combo box.
+    t.push_back({"COMBO_DISPLAY_REGION", kComboRowW, kComboRowH, "Combo box display: outline (square)",
+                 DrawBarRegion, body});
+    t.push_back({"COMBO_DISPLAY", kComboRowW, kComboRowH,
+                 "Combo box display face (before an item is shown): a dark field open to the button at its right",
+                 [](Canvas& c) { DrawComboDisplay(c, true); }, body});
+    t.push_back({"COMBO_DISPLAY_DISABLED", kComboRowW, kComboRowH, "Combo box display face, disabled",
+                 [](Canvas& c) { DrawComboDisplay(c, false); }, body});
+    t.push_back({"COMBO_BUTTON_REGION", kComboButtonW, kComboRowH,
+                 "Combo box drop-down button: outline (its right end rounded)",
+                 [](Canvas& c) { c.Silhouette(Intersect(ComboButtonShape(), Rect(0, 0, float(kComboButtonW),
+                                                                                 float(kComboRowH))),
+                                              Hex(kRegionInside)); },
+                 body});
+    const State buttonStates[] = {kNormal, kDisabled, kOver, kPushed};
+    const char* buttonName[] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const char* buttonPurpose[] = {"normal", "disabled", "mouse over", "pushed (accent)"};
+    for (int s = 0; s < 4; ++s) {
+        State st = buttonStates[s];
+        t.push_back({Keep(std::string("COMBO_BUTTON_") + buttonName[s]), kComboButtonW, kComboRowH,
+                     Keep(std::string("Combo box drop-down button (chevron), ") + buttonPurpose[s]),
+                     [st](Canvas& c) { DrawComboButton(c, st); }, body});
+    }
+    t.push_back({"COMBO_LIST_REGION", kComboListW, kComboListH, "Combo box list: outline (square)",
+                 DrawBarRegion, body});
+    t.push_back({"COMBO_LIST", kComboListW, kComboListH,
+                 "Combo box list background: the dark well, ringed; six rows high", DrawComboList, body});
+    t.push_back({"COMBO_ITEM", kComboRowW, kComboRowH,
+                 "Combo box item row, normal: a flat cell with a divider at its foot (also the display's face "
+                 "once the item is chosen); text from x = 10 at the top in the list, centred in the display",
+                 [](Canvas& c) { DrawComboItem(c, kNormal); }, well});
+    t.push_back({"COMBO_ITEM_SELECTED", kComboRowW, kComboRowH, "Combo box item row, selected: accent pill",
+                 [](Canvas& c) { DrawComboItem(c, kSelected); }, well});
+    t.push_back({"COMBO_ITEM_DISABLED", kComboRowW, kComboRowH, "Combo box item row, disabled",
+                 [](Canvas& c) { DrawComboItem(c, kDisabled); }, well});
+    t.push_back({"COMBO_BAR_REGION", kScrollThick, kComboListH,
+                 "Combo box scroll bar outline: as high as the list (the arrows cut their own ends)",
+                 DrawBarRegion, body});
+
+    // List control.
+    t.push_back({"TABLE_REGION", kTableW, kTableH, "List control outline (square)", DrawBarRegion, body});
+    t.push_back({"TABLE", kTableW, kTableH,
+                 "List control background: the well; shows in the corner under the vertical bar",
+                 DrawTableBackground, body});
+    t.push_back({"TABLE_VBAR_REGION", kScrollThick, kTableVBarH,
+                 "List control vertical scroll bar outline: its size places the header, the columns and the "
+                 "horizontal bar",
+                 DrawBarRegion, body});
+    t.push_back({"TABLE_HBAR_REGION", kTableColumnsW, kScrollThick,
+                 "List control horizontal scroll bar outline: as wide as the columns", DrawBarRegion, body});
+    t.push_back({"TABLE_HEADER", kTableColumnsW, kTableHeaderH,
+                 "List control header strip background: slate band with a line at its foot", DrawTableHeader,
+                 body});
+    const char* columnName[kTableColumnCount] = {"NAME", "SIZE", "DATE"};
+    for (int k = 0; k < kTableColumnCount; ++k) {
+        int w = kTableColumnW[k];
+        std::string name = std::string("TABLE_TITLE_") + columnName[k];
+        std::string what = "List control column title, " + std::to_string(w) + " px (" + columnName[k] +
+                           " column)";
+        t.push_back({Keep(name), w, kTableHeaderH, Keep(what + ": normal; text from x = 10 at the top"),
+                     [](Canvas& c) { DrawTableTitle(c, false); }, body});
+        t.push_back({Keep(name + "_PUSHED"), w, kTableHeaderH, Keep(what + ": pushed (the title last clicked)"),
+                     [](Canvas& c) { DrawTableTitle(c, true); }, body});
+    }
+    for (int k = 0; k < kTableColumnCount; ++k) {
+        int w = kTableColumnW[k];
+        std::string name = std::string("TABLE_COLUMN_") + columnName[k];
+        t.push_back({Keep(name), w, kTableColumnH,
+                     Keep("List control column background, " + std::to_string(w) + " x " +
+                          std::to_string(kTableColumnH) + " (eight rows); shows past the last row"),
+                     DrawTableColumn, body});
+    }
+    for (int k = 0; k < kTableColumnCount; ++k) {
+        int w = kTableColumnW[k];
+        std::string name = std::string("TABLE_CELL_") + columnName[k];
+        std::string what = "List control cell, " + std::to_string(w) + " x " + std::to_string(kTableRowH);
+        t.push_back({Keep(name), w, kTableRowH, Keep(what + ", normal; text from x = 10 at the top"),
+                     [](Canvas& c) { DrawTableCell(c, false); }, well});
+        t.push_back({Keep(name + "_SELECTED"), w, kTableRowH, Keep(what + ", selected: the row's accent band"),
+                     [](Canvas& c) { DrawTableCell(c, true); }, well});
+    }
+
+    // The header for seven page tabs.
+    t.push_back({"TITLE_COMPACT_REGION", kTitleCompactW, 56, "Narrow title badge outline (pill)",
+                 [](Canvas& c) { c.Silhouette(TitleCompactShape(), Hex(kRegionInside)); }, body});
+    t.push_back({"TITLE_COMPACT", kTitleCompactW, 56,
+                 "Narrow title badge face (beside the seven-tab track): the badge's pill and mark, for a 15 px "
+                 "caption; drawn for the panel at (24, 18)",
+                 [](Canvas& c) { DrawTitleCompact(c, true); }, PanelUnder(kTitleX, kTitleY)});
+    t.push_back({"TITLE_COMPACT_DISABLED", kTitleCompactW, 56, "Narrow title badge, disabled",
+                 [](Canvas& c) { DrawTitleCompact(c, false); }, PanelUnder(kTitleX, kTitleY)});
+    t.push_back({"PAGE_TRACK7", kTrack7W, kTrackH,
+                 "Page tab track for seven page tabs (62, 72, 52, 42, 40, 48, 48 px), drawn for the panel at its "
+                 "place (SKIN_TRACK7_X, SKIN_TRACK_Y); its own region frame",
+                 DrawTrack7, PanelPixels(kTrack7X, kTrackY)});
+
+    // The list control's scroll bars take no transparent colour: their
+    // arrows keep the well's colour in the corners of their rounded ends.
+    const State arrowStates[] = {kNormal, kDisabled, kOver, kPushed};
+    const char* arrowState[] = {"NORMAL", "DISABLED", "OVER", "PUSHED"};
+    const char* arrowName[2][2] = {{"LEFT", "RIGHT"}, {"UP", "DOWN"}};
+    for (int turned = 0; turned < 2; ++turned)
+        for (int inc = 0; inc < 2; ++inc) {
+            bool vertical = turned != 0, forward = inc != 0;
+            std::string name = std::string("TABLE_") + arrowName[turned][inc];
+            for (int s = 0; s < 4; ++s) {
+                State st = arrowStates[s];
+                t.push_back({Keep(name + "_" + arrowState[s]), kScrollThick, kScrollThick,
+                             Keep(std::string("List control scroll bar, ") + arrowName[turned][inc] + " arrow, " +
+                                  arrowState[s] + "; corners in the well's colour (no cut), its own region"),
+                             [forward, vertical, st](Canvas& c) { DrawArrow(c, forward, vertical, st, false); },
+                             well});
+            }
+        }
+}
+
 std::vector<Image> BuildTable() {
     std::vector<Image> t;
     Paint desk = Under(kDesk), body = Under(kBody);
@@ -1835,6 +2214,8 @@ std::vector<Image> BuildTable() {
     AppendListImages(t);
     AppendTextImages(t);
     AppendFrameImages(t);
+    AppendWheelImages(t);
+    AppendTableImages(t);
     return t;
 }
 
@@ -1970,6 +2351,35 @@ std::string Header(const std::vector<Image>& t) {
       << "\n#define SKIN_FRAME_CAPTION_Y " << kFrameCaptionY << "\n"
       << "#define SKIN_FRAME_TEXT_W " << kFrameTextW << "\n#define SKIN_FRAME_GRIP_SIZE " << kFrameGrip << "\n"
       << "#define SKIN_POPUP_W " << kPopW << "\n#define SKIN_POPUP_H " << kPopH << "\n";
+    h << "\n/* Tab wheel: the wheel window (SKIN_WHEEL_W wide, one tab high) sits at\n"
+         " * (SKIN_WHEEL_PAD, SKIN_WHEEL_PAD) on its plate; labels at y =\n"
+         " * SKIN_WHEEL_TEXT_Y on the tab faces. Six page tabs take the six-tab track\n"
+         " * (tabs of 62, 72, 52, 42, 40 and 48 px, labels in an 11 px bold font). */\n"
+      << "#define SKIN_WHEEL_TAB_W " << kWheelTabW << "\n#define SKIN_WHEEL_TAB_H " << kWheelTabH << "\n"
+      << "#define SKIN_WHEEL_W " << kWheelW << "\n#define SKIN_WHEEL_PAD " << kWheelPad << "\n"
+      << "#define SKIN_WHEEL_PLATE_W " << kWheelPlateW << "\n#define SKIN_WHEEL_PLATE_H " << kWheelPlateH << "\n"
+      << "#define SKIN_WHEEL_TEXT_Y " << kWheelTextY << "\n"
+      << "#define SKIN_TRACK6_X " << kTrack6X << "\n#define SKIN_TRACK6_W " << kTrack6W << "\n"
+      << "#define SKIN_PAGE_TAB62_W 62\n#define SKIN_PAGE_TAB42_W 42\n#define SKIN_PAGE_TAB40_W 40\n"
+      << "#define SKIN_PAGE_TAB48_W 48\n";
+    h << "\n/* Combo box: display SKIN_COMBO_ROW_W x SKIN_COMBO_ROW_H with the button\n"
+         " * (SKIN_COMBO_BUTTON_W wide) at its right; the list SKIN_COMBO_LIST_W x\n"
+         " * SKIN_COMBO_LIST_H (give these to Create) with its bar at its right.\n"
+         " * List control: vertical bar SKIN_SCROLL_THICKNESS x SKIN_TABLE_VBAR_H at\n"
+         " * the left, header SKIN_TABLE_HEADER_H high, columns of the widths below,\n"
+         " * SKIN_TABLE_ROWS rows of SKIN_TABLE_ROW_H in view. Seven page tabs take\n"
+         " * the seven-tab track beside the narrow title badge. */\n"
+      << "#define SKIN_COMBO_ROW_W " << kComboRowW << "\n#define SKIN_COMBO_ROW_H " << kComboRowH << "\n"
+      << "#define SKIN_COMBO_BUTTON_W " << kComboButtonW << "\n#define SKIN_COMBO_W " << kComboW << "\n"
+      << "#define SKIN_COMBO_LIST_W " << kComboListW << "\n#define SKIN_COMBO_LIST_H " << kComboListH << "\n"
+      << "#define SKIN_COMBO_ROWS " << kComboRows << "\n"
+      << "#define SKIN_TABLE_W " << kTableW << "\n#define SKIN_TABLE_H " << kTableH << "\n"
+      << "#define SKIN_TABLE_VBAR_H " << kTableVBarH << "\n#define SKIN_TABLE_HEADER_H " << kTableHeaderH << "\n"
+      << "#define SKIN_TABLE_ROW_H " << kTableRowH << "\n#define SKIN_TABLE_ROWS " << kTableRows << "\n"
+      << "#define SKIN_TABLE_NAME_W " << kTableColumnW[0] << "\n#define SKIN_TABLE_SIZE_W " << kTableColumnW[1]
+      << "\n#define SKIN_TABLE_DATE_W " << kTableColumnW[2] << "\n"
+      << "#define SKIN_TRACK7_X " << kTrack7X << "\n#define SKIN_TRACK7_W " << kTrack7W << "\n"
+      << "#define SKIN_TITLE_COMPACT_W " << kTitleCompactW << "\n";
     h << "\n/* Colours (COLORREF, 0x00BBGGRR). */\n"
       << "#define SKIN_COLOR_KEY        " << Colour(kKeyColor) << "   /* cut away: the transparent colour */\n"
       << "#define SKIN_COLOR_BODY       " << Colour(kBody) << "   /* flat panel body */\n"
@@ -2136,6 +2546,41 @@ std::string Readme(const std::vector<Image>& t) {
          "- Pop-up panel (`CPopUpWindow`): region " << n("POPUP_REGION") << ", normal " << n("POPUP")
       << ", disabled " << n("POPUP_DISABLED") << "; controls go on its flat body below the handle "
          "(from y = 20).\n";
+    r << "- Tab wheel (`CWheelWindow`): plate " << n("WHEEL_PLATE") << " (`CBitmapWindow`, its own region) "
+         "with the wheel window (SKIN_WHEEL_W x SKIN_WHEEL_TAB_H) at (SKIN_WHEEL_PAD, SKIN_WHEEL_PAD) on it; "
+         "tabs of SKIN_WHEEL_TAB_W x SKIN_WHEEL_TAB_H, active " << n("WHEEL_TAB_ACTIVE") << ", normal "
+      << n("WHEEL_TAB_NORMAL") << ". Labels in SKIN_COLOR_TEXT at y = SKIN_WHEEL_TEXT_Y; one colour per tab "
+         "serves both faces.\n"
+         "- Gallery: tab track for six page tabs " << n("PAGE_TRACK6") << " (at SKIN_TRACK6_X, SKIN_TRACK_Y), "
+         "holding tabs of 62 px (" << Run(t, "PAGE_TAB62_REGION", "PAGE_TAB62_PUSHED") << "), 72 and 52 px (the "
+         "five-tab track's), 42 px (" << Run(t, "PAGE_TAB42_REGION", "PAGE_TAB42_PUSHED") << "), 40 px ("
+      << Run(t, "PAGE_TAB40_REGION", "PAGE_TAB40_PUSHED") << ") and 48 px ("
+      << Run(t, "PAGE_TAB48_REGION", "PAGE_TAB48_PUSHED") << "), each as region, normal, disabled, selected, "
+         "pushed.\n";
+    r << "- Combo box (`CComboBoxBitmap`): list {" << n("COMBO_LIST_REGION") << ", " << n("COMBO_LIST") << ", "
+      << n("COMBO_LIST") << "}, display {" << n("COMBO_DISPLAY_REGION") << ", " << n("COMBO_DISPLAY") << ", "
+      << n("COMBO_DISPLAY_DISABLED") << "}, button " << Run(t, "COMBO_BUTTON_REGION", "COMBO_BUTTON_PUSHED")
+      << " (region, normal, disabled, over, pushed), scroll bar {" << n("COMBO_BAR_REGION")
+      << ", track " << n("SCROLL_V_TRACK") << ", " << n("SCROLL_V_TRACK_DISABLED") << "} with the vertical "
+         "arrows and counter above; list size SKIN_COMBO_LIST_W x SKIN_COMBO_LIST_H. Items {"
+      << n("COMBO_DISPLAY_REGION") << " (the display's outline), "
+      << n("COMBO_ITEM") << ", " << n("COMBO_ITEM_DISABLED") << ", " << n("COMBO_ITEM") << ", "
+      << n("COMBO_ITEM_SELECTED") << "}.\n"
+         "- List control (`CListeBitmap`): list {" << n("TABLE_REGION") << ", " << n("TABLE") << ", "
+      << n("TABLE") << "}, header {" << n("TABLE_HEADER") << " x3}, vertical bar {" << n("TABLE_VBAR_REGION")
+      << ", " << n("SCROLL_V_TRACK") << ", " << n("SCROLL_V_TRACK_DISABLED") << "}, horizontal bar {"
+      << n("TABLE_HBAR_REGION") << ", " << n("SCROLL_H_TRACK") << ", " << n("SCROLL_H_TRACK_DISABLED")
+      << "}, counters as above. Columns name, size, date: titles (normal, pushed) "
+      << Run(t, "TABLE_TITLE_NAME", "TABLE_TITLE_DATE_PUSHED") << ", backgrounds "
+      << Run(t, "TABLE_COLUMN_NAME", "TABLE_COLUMN_DATE") << ", cells (normal, selected) "
+      << Run(t, "TABLE_CELL_NAME", "TABLE_CELL_DATE_SELECTED") << ". The list gives its bars no transparent "
+         "colour, so their arrows are the uncut ones: left " << Run(t, "TABLE_LEFT_NORMAL", "TABLE_LEFT_PUSHED")
+      << ", right " << Run(t, "TABLE_RIGHT_NORMAL", "TABLE_RIGHT_PUSHED") << ", up "
+      << Run(t, "TABLE_UP_NORMAL", "TABLE_UP_PUSHED") << ", down " << Run(t, "TABLE_DOWN_NORMAL", "TABLE_DOWN_PUSHED")
+      << " (normal, disabled, over, pushed; the normal face serves as the region).\n"
+         "- Gallery, seven pages: narrow title badge " << Run(t, "TITLE_COMPACT_REGION", "TITLE_COMPACT_DISABLED")
+      << " (region, face, disabled) and tab track for seven page tabs " << n("PAGE_TRACK7")
+      << " (at SKIN_TRACK7_X, SKIN_TRACK_Y); the seventh tab is the 48 px one.\n";
     return r.str();
 }
 
