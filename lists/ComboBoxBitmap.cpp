@@ -197,7 +197,8 @@ int CComboBoxBitmap::OnCommand(UINT wParam, LPARAM lParam) {
         __int64 error = 0;
         if (m_pDisplay) m_pDisplay->SetActiveBitmapID((int)lParam, &error);
         m_nActiveItemID = (int)lParam;
-        Unroll(false);
+        // Only an open list rolls up: a closed one has nothing to give back.
+        if (m_bDropped) Unroll(false);
         PostToReportWindow(m_hWnd, WM_COMMAND, (WPARAM)GetIDWindow(), (LPARAM)m_nActiveItemID);
     }
     if (m_pScrollBar && m_pList && wParam == (UINT)m_pScrollBar->GetIDWindow()) m_pList->SetWindowPosion((int)lParam);
