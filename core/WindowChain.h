@@ -31,4 +31,31 @@ inline int MoveWindowChain(HWND hwnd, WPARAM wParam, const RECT* proposed) {
     return (int)SendMessageA(parent, WM_MOVING, wParam, (LPARAM)&parentRect);
 }
 
+// One step of a drag that began with a press at (downX, downY) in the
+// window: its rectangle, moved by the pointer's displacement, goes to the
+// window itself as WM_MOVING. Returns 0 when the button is no longer held
+// (the release went elsewhere and the capture was lost): the drag is over
+// and whatever capture is left is released.
+inline int DragWindowStep(HWND hwnd, WPARAM keys, LPARAM point, int downX, int downY) {
+    if (!(keys & MK_LBUTTON)) {
+        if (GetCapture() == hwnd) ReleaseCapture();
+        return 0;
+    }
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    OffsetRect(&rect, (short)LOWORD(point) - downX, (short)HIWORD(point) - downY);
+    SendMessageA(hwnd, WM_MOVING, 0, (LPARAM)&rect);
+    return 1;
+}
+
+// Asks for WM_MOUSELEAVE when the pointer leaves the window; 1 when asked.
+inline int TrackMouseLeave(HWND hwnd) {
+    TRACKMOUSEEVENT tme;
+    tme.cbSize = sizeof tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = hwnd;
+    tme.dwHoverTime = HOVER_DEFAULT;
+    return TrackMouseEvent(&tme) ? 1 : 0;
+}
+
 #endif

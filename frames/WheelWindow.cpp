@@ -432,17 +432,9 @@ int CWheelWindow::OnLButtonDown(UINT, LPARAM lParam) {
 
 int CWheelWindow::OnMouseMove(UINT wParam, LPARAM lParam) {
     if (!m_bDragging) return 0;
-    if (!(wParam & MK_LBUTTON)) {
-        // The release went elsewhere (the capture was lost): the drag is over.
-        m_bDragging = 0;
-        if (GetCapture() == m_hWnd) ReleaseCapture();
-        return 0;
-    }
-    RECT rect;
-    GetWindowRect(m_hWnd, &rect);
-    OffsetRect(&rect, (short)LOWORD(lParam) - m_nDownX, (short)HIWORD(lParam) - m_nDownY);
-    SendMessageA(m_hWnd, WM_MOVING, 0, (LPARAM)&rect);
-    return 1;
+    if (DragWindowStep(m_hWnd, wParam, lParam, m_nDownX, m_nDownY)) return 1;
+    m_bDragging = 0;
+    return 0;
 }
 
 int CWheelWindow::OnLButtonUp(UINT, LPARAM) {
@@ -463,12 +455,7 @@ int CWheelWindow::OnMoving(UINT wParam, LPARAM lParam) { return MoveWindowChain(
 
 int CWheelWindow::TrackMouse() {
     if (m_bTrackMouse) return 1;
-    TRACKMOUSEEVENT tme;
-    tme.cbSize = sizeof tme;
-    tme.dwFlags = TME_LEAVE;
-    tme.hwndTrack = m_hWnd;
-    tme.dwHoverTime = HOVER_DEFAULT;
-    if (!TrackMouseEvent(&tme)) return 0;
+    if (!TrackMouseLeave(m_hWnd)) return 0;
     m_bTrackMouse = 1;
     return 1;
 }
