@@ -53,10 +53,55 @@ wine_env_start_x() {
   return 1
 }
 
+# A new prefix takes about 1.3 GB, nearly all of it the DLLs and programs
+# that Wine copies in. One seed prefix per checkout and Wine version is set
+# up once; every new prefix is then a copy of it whose DLLs and programs are
+# hard links to the seed's (Wine only reads them), and whose other files
+# (the registry, which the server rewrites in place when a file has several
+# links, the .ini and .nls files) are copies of their own.
+wine_env_seed="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wineprefix-seed"
+
+wine_env_make_seed() {
+  local version seed
+  version=$(wine --version 2>/dev/null | tr -c 'A-Za-z0-9.\n-' '_')
+  seed="$wine_env_seed-$version"
+  mkdir -p "$(dirname "$seed")"
+  (
+    flock 9
+    [ -f "$seed/.ready" ] && exit 0
+    rm -rf "$wine_env_seed"-* 2>/dev/null || true   # seeds of other Wine versions
+    mkdir -p "$seed"
+    WINEPREFIX="$seed" wine cmd /c exit >/dev/null 2>&1 || true
+    WINEPREFIX="$seed" wineserver -w   # the server saves the registry as it ends
+    [ -f "$seed/system.reg" ] && touch "$seed/.ready"
+  ) 9>"$wine_env_seed.lock" || return 1
+  [ -f "$seed/.ready" ] && echo "$seed"
+}
+
+wine_env_prefix_from_seed() {
+  local seed
+  [ -f "$WINEPREFIX/system.reg" ] && return 0   # set up already
+  seed=$(wine_env_make_seed) || return 0
+  [ -n "$seed" ] || return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  # Everything linked, then all but the DLLs and programs extracted over the
+  # links (tar replaces a file it extracts), so that those become copies.
+  if ! tar -C "$seed" -cf "$WINEPREFIX.copies.tar" --exclude='*.dll' --exclude='*.exe' . ||
+     ! cp -al "$seed/." "$WINEPREFIX/" 2>/dev/null ||
+     ! tar -C "$WINEPREFIX" -xf "$WINEPREFIX.copies.tar"; then
+    # No hard links here: the prefix sets itself up on its first start.
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+  fi
+  rm -f "$WINEPREFIX/.ready" "$WINEPREFIX.copies.tar"
+}
+
 wine_env_start() {
   wine_env_take_prefix
   trap wine_env_stop EXIT
   wine_env_start_x
+  wine_env_prefix_from_seed
   mkdir -p "$WINEPREFIX"
   wineserver -p
   # The first start in a new prefix sets it up (about 15 s).
