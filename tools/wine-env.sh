@@ -85,16 +85,15 @@ wine_env_prefix_from_seed() {
   [ -n "$seed" ] || return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  # Everything linked, then all but the DLLs and programs extracted over the
-  # links (tar replaces a file it extracts), so that those become copies.
-  if ! tar -C "$seed" -cf "$WINEPREFIX.copies.tar" --exclude='*.dll' --exclude='*.exe' . ||
-     ! cp -al "$seed/." "$WINEPREFIX/" 2>/dev/null ||
-     ! tar -C "$WINEPREFIX" -xf "$WINEPREFIX.copies.tar"; then
+  # Everything linked, then all but the DLLs and programs replaced by copies.
+  if ! cp -al "$seed/." "$WINEPREFIX/" 2>/dev/null ||
+     ! find "$WINEPREFIX" -type f ! -name '*.dll' ! -name '*.exe' -exec sh -c '
+         for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f" || exit 1; done' sh {} +; then
     # No hard links here: the prefix sets itself up on its first start.
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
   fi
-  rm -f "$WINEPREFIX/.ready" "$WINEPREFIX.copies.tar"
+  rm -f "$WINEPREFIX/.ready"
 }
 
 wine_env_start() {
