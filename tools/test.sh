@@ -20,16 +20,6 @@ bash tools/native-tests.sh || status=1
 
 bash tools/display-check.sh "$root/build/mingw" || status=1
 source tools/wine-env.sh "$root/build/mingw"
-# Wine's desktop process, started by the first program that makes a window,
-# inherits that program's output; under CTest the test that started it would
-# wait for it until its timeout. The holder starts it first, with no output,
-# and keeps it for the run (wineserver -k ends it with the run).
-held="$root/build/tests/desktop-held"
-mkdir -p "$root/build/tests"
-rm -f "$held"
-(cd "$root/build/tests" && exec wine "$root/build/mingw64/bin/desktop_holder.exe" desktop-held </dev/null >/dev/null 2>&1) &
-for i in $(seq 120); do [ -s "$held" ] && break; sleep 0.5; done
-[ -s "$held" ] || echo "test: Wine's desktop could not be started ahead of the tests" >&2
 bash tools/test-msvc.sh x86 || status=1
 bash tools/test-msvc.sh x64 || status=1
 bash tools/examples-test.sh || status=1
